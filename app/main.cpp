@@ -1,0 +1,60 @@
+#include "AppManager.h"
+#include "FileUtils.h"
+#include "LogToFile.h"
+#include "PowerInhibitor.h"
+#include "ZemkoResources.h"
+#include "ZemkoView.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QScreen>
+#include <QSettings>
+#include <QSize>
+
+#include <memory>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    initZemkoResources();
+
+    // The web engine ends the process at start when run as root with its sandbox.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QApplication app(argc, argv);
+
+    // Computed before the application name is set: the log follows the
+    // executable's base name.
+    const QString logPath = QDir(dataDirectory()).filePath(QStringLiteral("log.txt"));
+    LogToFile log(logPath);
+    qDebug().noquote() << "打开app创建log文件路径：" << logPath;
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Zemko"));
+    QCoreApplication::setApplicationName(QStringLiteral("ZemkoPlayer"));
+
+    PowerInhibitor powerInhibitor(QCoreApplication::applicationName());
+
+    AppManager::instance();
+
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    qDebug() << "屏幕大小：" << screen.width() << "*" << screen.height();
+
+    auto settings = std::make_unique<QSettings>(QStringLiteral("ZEMKO"), QStringLiteral("ZemkoPlayer"));
+    const QSize size = settings->value(QStringLiteral("mainWindowSize"), QSize(1000, 640)).toSize();
+
+    int result = 0;
+    {
+        ZemkoView view;
+        view.setWindowTitle(QStringLiteral("ZEMKO Player"));
+        view.setGeometry((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2,
+                         size.width(), size.height());
+        view.show();
+        result = app.exec();
+    }
+    settings.reset();
+    return result;
+}

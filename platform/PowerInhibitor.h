@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDBusUnixFileDescriptor>
+#include <QString>
+
+// Keeps the display and the system awake for as long as the object lives:
+// a screen-saver inhibition on the session bus and, where the system bus
+// offers logind, an idle/sleep inhibitor lock (held as a file descriptor).
+class PowerInhibitor
+{
+public:
+    explicit PowerInhibitor(const QString &applicationName);
+    ~PowerInhibitor();
+
+    PowerInhibitor(const PowerInhibitor &) = delete;
+    PowerInhibitor &operator=(const PowerInhibitor &) = delete;
+
+    bool isActive() const { return m_screenSaverCookie != 0 || m_sleepLock.isValid(); }
+
+private:
+    uint m_screenSaverCookie = 0;
+    QDBusUnixFileDescriptor m_sleepLock;
+};

@@ -1,0 +1,76 @@
+#include "X11Window.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+unsigned long findIn(Display *display, Window window, const QByteArray &title)
+{
+    char *name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        const bool same = title == name;
+        XFree(name);
+        if (same)
+            return window;
+    }
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    unsigned long found = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count && !found; ++i)
+            found = findIn(display, children[i], title);
+        if (children)
+            XFree(children);
+    }
+    return found;
+}
+
+} // namespace
+
+X11Window::X11Window()
+    : m_display(XOpenDisplay(nullptr))
+{
+}
+
+X11Window::~X11Window()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+unsigned long X11Window::find(const QString &title) const
+{
+    if (!m_display)
+        return 0;
+    return findIn(m_display, DefaultRootWindow(m_display), title.toUtf8());
+}
+
+QRect X11Window::geometry(unsigned long window) const
+{
+    XWindowAttributes attributes;
+    if (!m_display || !XGetWindowAttributes(m_display, window, &attributes))
+        return QRect();
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
+    return QRect(x, y, attributes.width, attributes.height);
+}
+
+void X11Window::requestClose(unsigned long window) const
+{
+    if (!m_display)
+        return;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, window, False, NoEventMask, &event);
+    XFlush(m_display);
+}
