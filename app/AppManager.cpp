@@ -77,10 +77,11 @@ void AppManager::installLocaleDefault(const QLocale &locale)
     m_speedUnitType = entry.defaultSpeedUnit;
 
     auto *translator = new QTranslator();
-    const QString prefix = QStringLiteral("国家:") + country + QStringLiteral(" 语言：") + locale.name()
-                           + QLatin1Char(' ');
+    const QString prefix = QStringLiteral("国家:") + country + QStringLiteral(" 语言：")
+        + locale.name() + QLatin1Char(' ');
     if (!translator->load(LanguageTable::translationPath(entry.number)))
-        qDebug().noquote() << prefix + QStringLiteral("国际化翻译加载失败，可能languagePath路径错误");
+        qDebug().noquote() << prefix
+                + QStringLiteral("国际化翻译加载失败，可能languagePath路径错误");
     else if (QCoreApplication::installTranslator(translator))
         qDebug().noquote() << prefix + QStringLiteral("国际化翻译安装成功");
     else

@@ -39,23 +39,40 @@ int numberForLanguage(int language, const QString &countryName)
             return 2;
         return 1;
     }
-    case QLocale::Arabic: return 4;
-    case QLocale::German: return 5;
-    case QLocale::Greek: return 6;
-    case QLocale::Japanese: return 7;
-    case QLocale::Hebrew: return 8;
-    case QLocale::Italian: return 9;
-    case QLocale::Korean: return 10;
-    case QLocale::Polish: return 11;
-    case QLocale::Russian: return 12;
-    case QLocale::Slovak: return 13;
-    case QLocale::Thai: return 14;
-    case QLocale::Turkish: return 15;
-    case QLocale::Ukrainian: return 16;
-    case QLocale::Dutch: return 17;
-    case QLocale::Czech: return 18;
-    case QLocale::Vietnamese: return 19;
-    default: return englishNumber;
+    case QLocale::Arabic:
+        return 4;
+    case QLocale::German:
+        return 5;
+    case QLocale::Greek:
+        return 6;
+    case QLocale::Japanese:
+        return 7;
+    case QLocale::Hebrew:
+        return 8;
+    case QLocale::Italian:
+        return 9;
+    case QLocale::Korean:
+        return 10;
+    case QLocale::Polish:
+        return 11;
+    case QLocale::Russian:
+        return 12;
+    case QLocale::Slovak:
+        return 13;
+    case QLocale::Thai:
+        return 14;
+    case QLocale::Turkish:
+        return 15;
+    case QLocale::Ukrainian:
+        return 16;
+    case QLocale::Dutch:
+        return 17;
+    case QLocale::Czech:
+        return 18;
+    case QLocale::Vietnamese:
+        return 19;
+    default:
+        return englishNumber;
     }
 }
 

@@ -26,7 +26,8 @@ void logMessageHandler(QtMsgType, const QMessageLogContext &, const QString &mes
 {
     if (message.isEmpty())
         return;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    const QString stamp
+        = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
     // Qt does not re-enter an installed handler from within it: this echo goes
     // to the default output (standard error).
     qDebug().noquote() << stamp + QLatin1Char(':') + message;

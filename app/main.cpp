@@ -43,8 +43,12 @@ int main(int argc, char *argv[])
     const QRect screen = QApplication::primaryScreen()->geometry();
     qDebug() << "屏幕大小：" << screen.width() << "*" << screen.height();
 
-    auto settings = std::make_unique<QSettings>(QStringLiteral("ZEMKO"), QStringLiteral("ZemkoPlayer"));
-    const QSize size = settings->value(QStringLiteral("mainWindowSize"), QSize(1000, 640)).toSize();
+    auto settings
+        = std::make_unique<QSettings>(QStringLiteral("ZEMKO"), QStringLiteral("ZemkoPlayer"));
+    QSize size = settings->value(QStringLiteral("mainWindowSize")).toSize();
+    // A missing or damaged value must not give an invisible window.
+    if (!size.isValid() || size.isEmpty())
+        size = QSize(1000, 640);
 
     int result = 0;
     {

@@ -85,7 +85,8 @@ bool namesMatch(const QString &a, const QString &b)
             ++same;
     }
     const double percent = double(same) / left.size() * 100.0;
-    qDebug().noquote() << "原是匹配文件名:" << a << "目标匹配文件：" << b << "匹配相似结果:::" << percent;
+    qDebug().noquote() << "原是匹配文件名:" << a << "目标匹配文件：" << b
+                       << "匹配相似结果:::" << percent;
     return percent >= 100.0;
 }
 

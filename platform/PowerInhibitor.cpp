@@ -21,13 +21,16 @@ QDBusMessage callIfRegistered(const QDBusConnection &bus, const QDBusMessage &me
 
 } // namespace
 
-PowerInhibitor::PowerInhibitor(const QString &applicationName)
+PowerInhibitor::PowerInhibitor(const QString &applicationName, const QDBusConnection &sessionBus,
+                               const QDBusConnection &systemBus)
+    : m_sessionBus(sessionBus)
 {
     QDBusMessage inhibit = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver"),
+        QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("/org/freedesktop/ScreenSaver"),
         QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"));
     inhibit << applicationName << reason;
-    const QDBusReply<uint> cookie = callIfRegistered(QDBusConnection::sessionBus(), inhibit);
+    const QDBusReply<uint> cookie = callIfRegistered(m_sessionBus, inhibit);
     if (cookie.isValid())
         m_screenSaverCookie = cookie.value();
 
@@ -35,13 +38,13 @@ PowerInhibitor::PowerInhibitor(const QString &applicationName)
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
     sleep << QStringLiteral("idle:sleep") << applicationName << reason << QStringLiteral("block");
-    const QDBusReply<QDBusUnixFileDescriptor> lock
-        = callIfRegistered(QDBusConnection::systemBus(), sleep);
+    const QDBusReply<QDBusUnixFileDescriptor> lock = callIfRegistered(systemBus, sleep);
     if (lock.isValid())
         m_sleepLock = lock.value();
 
     if (!isActive())
-        qDebug() << "Power request: no D-Bus inhibitor answered; the system may sleep during playback";
+        qDebug()
+            << "Power request: no D-Bus inhibitor answered; the system may sleep during playback";
 }
 
 PowerInhibitor::~PowerInhibitor()
@@ -52,7 +55,7 @@ PowerInhibitor::~PowerInhibitor()
             QStringLiteral("/org/freedesktop/ScreenSaver"),
             QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("UnInhibit"));
         uninhibit << m_screenSaverCookie;
-        QDBusConnection::sessionBus().call(uninhibit, QDBus::NoBlock);
+        m_sessionBus.call(uninhibit, QDBus::NoBlock);
     }
     // The logind lock ends when its descriptor closes with m_sleepLock.
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusUnixFileDescriptor>
 #include <QString>
 
@@ -9,7 +10,9 @@
 class PowerInhibitor
 {
 public:
-    explicit PowerInhibitor(const QString &applicationName);
+    explicit PowerInhibitor(const QString &applicationName,
+                            const QDBusConnection &sessionBus = QDBusConnection::sessionBus(),
+                            const QDBusConnection &systemBus = QDBusConnection::systemBus());
     ~PowerInhibitor();
 
     PowerInhibitor(const PowerInhibitor &) = delete;
@@ -18,6 +21,7 @@ public:
     bool isActive() const { return m_screenSaverCookie != 0 || m_sleepLock.isValid(); }
 
 private:
+    QDBusConnection m_sessionBus;
     uint m_screenSaverCookie = 0;
     QDBusUnixFileDescriptor m_sleepLock;
 };

@@ -16,7 +16,7 @@ packages=(
     # bundled interface fonts (copied into the build)
     fonts-dejavu-core fonts-wqy-microhei fonts-thai-tlwg-ttf
     # headless runs
-    xvfb xauth x11-utils libgl1-mesa-dri libx11-dev
+    xvfb xauth x11-utils libgl1-mesa-dri libx11-dev dbus-daemon
 )
 
 missing=()

@@ -17,7 +17,8 @@ std::unique_ptr<QTemporaryDir> &rootDir()
 
 void prepareTestEnvironment()
 {
-    rootDir() = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zemko-test-XXXXXX"));
+    rootDir()
+        = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zemko-test-XXXXXX"));
     const QString root = rootDir()->path();
     const struct
     {

@@ -74,23 +74,23 @@ void TestAppManager::defaults_data()
                             << 0 << 1 << harmony << false;
     QTest::addRow("french falls back to english")
         << french << QVariantMap() << 3 << 0 << 1 << harmony << false;
-    QTest::addRow("german") << QLocale(QLocale::German, QLocale::Germany) << QVariantMap() << 5
-                            << 0 << 0 << harmony << false;
-    QTest::addRow("stored japanese") << mainland << QVariantMap{{"ZemkoLanguage", "7"}} << 7 << 0
-                                     << 0 << ping << true;
-    QTest::addRow("stored korean") << french << QVariantMap{{"ZemkoLanguage", "10"}} << 10 << 0
-                                   << 1 << harmony << true;
+    QTest::addRow("german") << QLocale(QLocale::German, QLocale::Germany) << QVariantMap() << 5 << 0
+                            << 0 << harmony << false;
+    QTest::addRow("stored japanese")
+        << mainland << QVariantMap {{"ZemkoLanguage", "7"}} << 7 << 0 << 0 << ping << true;
+    QTest::addRow("stored korean")
+        << french << QVariantMap {{"ZemkoLanguage", "10"}} << 10 << 0 << 1 << harmony << true;
     QTest::addRow("stored zero is absent")
-        << QLocale(QLocale::Chinese, QLocale::Taiwan) << QVariantMap{{"ZemkoLanguage", "0"}} << 2
+        << QLocale(QLocale::Chinese, QLocale::Taiwan) << QVariantMap {{"ZemkoLanguage", "0"}} << 2
         << 1 << 0 << ping << false;
     QTest::addRow("stored garbage is absent")
-        << french << QVariantMap{{"ZemkoLanguage", "abc"}} << 3 << 0 << 1 << harmony << false;
+        << french << QVariantMap {{"ZemkoLanguage", "abc"}} << 3 << 0 << 1 << harmony << false;
     QTest::addRow("stored out of range loads english")
-        << mainland << QVariantMap{{"ZemkoLanguage", "42"}} << 42 << 0 << 0 << harmony << false;
+        << mainland << QVariantMap {{"ZemkoLanguage", "42"}} << 42 << 0 << 0 << harmony << false;
     QTest::addRow("speed unit 0 overrides default")
-        << french << QVariantMap{{"userSelectSpeedType", 0}} << 3 << 0 << 0 << harmony << false;
+        << french << QVariantMap {{"userSelectSpeedType", 0}} << 3 << 0 << 0 << harmony << false;
     QTest::addRow("stored map and play mode")
-        << french << QVariantMap{{"userSelectMapTyp", 1}, {"userSelectPlayModelType", 2}} << 3 << 1
+        << french << QVariantMap {{"userSelectMapTyp", 1}, {"userSelectPlayModelType", 2}} << 3 << 1
         << 1 << harmony << false;
 }
 
@@ -112,13 +112,16 @@ void TestAppManager::defaults()
     if (!stored.contains(QStringLiteral("userSelectPlayModelType")))
         QCOMPARE(manager.playModelType(), 0);
     else
-        QCOMPARE(manager.playModelType(), stored.value(QStringLiteral("userSelectPlayModelType")).toInt());
+        QCOMPARE(manager.playModelType(),
+                 stored.value(QStringLiteral("userSelectPlayModelType")).toInt());
     QVERIFY(capturedMessages.contains(QStringLiteral("AppManager初始化 ")));
     if (!stored.contains(QStringLiteral("ZemkoLanguage"))
         || stored.value(QStringLiteral("ZemkoLanguage")).toInt() < 1) {
-        const QString expected = QStringLiteral("国家:%1 语言：%2 国际化翻译安装成功")
-                                     .arg(QLocale::countryToString(locale.country()), locale.name());
-        QVERIFY2(capturedMessages.contains(expected), qPrintable(capturedMessages.join(QLatin1Char('|'))));
+        const QString expected
+            = QStringLiteral("国家:%1 语言：%2 国际化翻译安装成功")
+                  .arg(QLocale::countryToString(locale.country()), locale.name());
+        QVERIFY2(capturedMessages.contains(expected),
+                 qPrintable(capturedMessages.join(QLatin1Char('|'))));
     }
 }
 
@@ -126,7 +129,8 @@ void TestAppManager::settingsValueRoundTrip()
 {
     resetSettings({});
     QCOMPARE(settingsValue(QStringLiteral("saveFilePath")), QString());
-    QCOMPARE(settingsValue(QStringLiteral("saveFilePath"), QStringLiteral("/tmp/snaps"), true), QString());
+    QCOMPARE(settingsValue(QStringLiteral("saveFilePath"), QStringLiteral("/tmp/snaps"), true),
+             QString());
     QCOMPARE(settingsValue(QStringLiteral("saveFilePath"), QStringLiteral("ignored")),
              QStringLiteral("/tmp/snaps"));
     settingsValue(QStringLiteral("userSelectMapTyp"), 1, true);
@@ -174,8 +178,8 @@ void TestAppManager::loadLanguageStoresAndKeepsChoices()
     QCOMPARE(manager.mapType(), 1);
     QCOMPARE(manager.speedUnitType(), 0);
     QCOMPARE(manager.fontFamily(), QStringLiteral("HarmonyOS Sans SC Medium"));
-    QVERIFY(capturedMessages.contains(
-        QStringLiteral("languagePathlanguagePathlanguagePath:::: :/Resources/ZemkoPlayer_German.qm")));
+    QVERIFY(capturedMessages.contains(QStringLiteral(
+        "languagePathlanguagePathlanguagePath:::: :/Resources/ZemkoPlayer_German.qm")));
     QVERIFY(capturedMessages.contains(QStringLiteral("正在存储的语言类型:::::: 5")));
     // The newest translator answers first.
     QCOMPARE(QCoreApplication::translate("HudView", "German"), QStringLiteral("Deutsch"));
@@ -183,10 +187,13 @@ void TestAppManager::loadLanguageStoresAndKeepsChoices()
 
 void TestAppManager::translationFilesAreCompiledIn()
 {
-    QCOMPARE(LanguageTable::translationPath(0), QStringLiteral(":/Resources/ZemkoPlayer_English.qm"));
-    QCOMPARE(LanguageTable::translationPath(20), QStringLiteral(":/Resources/ZemkoPlayer_English.qm"));
+    QCOMPARE(LanguageTable::translationPath(0),
+             QStringLiteral(":/Resources/ZemkoPlayer_English.qm"));
+    QCOMPARE(LanguageTable::translationPath(20),
+             QStringLiteral(":/Resources/ZemkoPlayer_English.qm"));
     for (int number = 1; number <= LanguageTable::count; ++number)
-        QVERIFY2(QFile::exists(LanguageTable::translationPath(number)), qPrintable(QString::number(number)));
+        QVERIFY2(QFile::exists(LanguageTable::translationPath(number)),
+                 qPrintable(QString::number(number)));
 }
 
 ZEMKO_TEST_WIDGETS_MAIN(TestAppManager)

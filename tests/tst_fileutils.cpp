@@ -59,12 +59,18 @@ void TestFileUtils::normalizeChannelName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("rear marker") << "2023_0101_120000_0001PR.MP4" << "202301011200000001R.MP4";
-    QTest::addRow("front marker") << "2023_0101_120000_0001PF.MP4" << "202301011200000001F.MP4";
-    QTest::addRow("interior marker") << "2023_0101_120000_0001PI.MP4" << "202301011200000001I.MP4";
-    QTest::addRow("case sensitive") << "a_pr_pf.mp4" << "aprpf.mp4";
-    QTest::addRow("order PR before PI") << "PPRI" << "PRI";
-    QTest::addRow("no markers") << "FILE0001.MOV" << "FILE0001.MOV";
+    QTest::addRow("rear marker") << "2023_0101_120000_0001PR.MP4"
+                                 << "202301011200000001R.MP4";
+    QTest::addRow("front marker") << "2023_0101_120000_0001PF.MP4"
+                                  << "202301011200000001F.MP4";
+    QTest::addRow("interior marker") << "2023_0101_120000_0001PI.MP4"
+                                     << "202301011200000001I.MP4";
+    QTest::addRow("case sensitive") << "a_pr_pf.mp4"
+                                    << "aprpf.mp4";
+    QTest::addRow("order PR before PI") << "PPRI"
+                                        << "PRI";
+    QTest::addRow("no markers") << "FILE0001.MOV"
+                                << "FILE0001.MOV";
 }
 
 void TestFileUtils::normalizeChannelName()
@@ -78,12 +84,18 @@ void TestFileUtils::namesMatch_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("expected");
-    QTest::addRow("case differs") << "20230101120000" << "20230101120000" << true;
-    QTest::addRow("letters differ in case") << "/card/ABCdef20230101" << "/other/abcDEF20230101" << true;
-    QTest::addRow("different length") << "2023010112000" << "20230101120000" << false;
-    QTest::addRow("one char differs") << "20230101120000" << "20230101120001" << false;
-    QTest::addRow("empty") << "" << "x" << false;
-    QTest::addRow("folders only") << "/a/" << "/b/" << false;
+    QTest::addRow("case differs") << "20230101120000"
+                                  << "20230101120000" << true;
+    QTest::addRow("letters differ in case") << "/card/ABCdef20230101"
+                                            << "/other/abcDEF20230101" << true;
+    QTest::addRow("different length") << "2023010112000"
+                                      << "20230101120000" << false;
+    QTest::addRow("one char differs") << "20230101120000"
+                                      << "20230101120001" << false;
+    QTest::addRow("empty") << ""
+                           << "x" << false;
+    QTest::addRow("folders only") << "/a/"
+                                  << "/b/" << false;
 }
 
 void TestFileUtils::namesMatch()
@@ -97,9 +109,12 @@ void TestFileUtils::reformatDateTime_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("parses") << "20230101120500" << "2023-01-01 12:05:00";
-    QTest::addRow("does not parse") << "2023_0101" << "";
-    QTest::addRow("impossible date") << "20231301120500" << "";
+    QTest::addRow("parses") << "20230101120500"
+                            << "2023-01-01 12:05:00";
+    QTest::addRow("does not parse") << "2023_0101"
+                                    << "";
+    QTest::addRow("impossible date") << "20231301120500"
+                                     << "";
 }
 
 void TestFileUtils::reformatDateTime()

@@ -75,7 +75,8 @@ void TestFonts::everyLanguageHasGlyphs()
     for (const QGlyphRun &run : runs) {
         // Glyph 0 is the missing-glyph box.
         for (quint32 glyph : run.glyphIndexes())
-            QVERIFY2(glyph != 0, qPrintable(text + QStringLiteral(" in ") + run.rawFont().familyName()));
+            QVERIFY2(glyph != 0,
+                     qPrintable(text + QStringLiteral(" in ") + run.rawFont().familyName()));
     }
 }
 
@@ -93,7 +94,8 @@ void TestFonts::screenshotOfAllLanguages()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage image = window.grab().toImage();
     QVERIFY(!image.isNull());
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("fonts.png"));
+    const QString path
+        = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("fonts.png"));
     QVERIFY(image.save(path));
     qInfo("Screenshot of every language: %s", qPrintable(path));
 }

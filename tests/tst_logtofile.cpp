@@ -17,8 +17,8 @@ QStringList readLines(const QString &path)
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-const QRegularExpression linePattern(
-    QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3} : (.*)$"));
+const QRegularExpression
+    linePattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3} : (.*)$"));
 
 } // namespace
 
@@ -64,11 +64,10 @@ void TestLogToFile::linesAreStampedAndAppendedAcrossRuns()
         qWarning("a warning looks alike");
     }
     const QStringList lines = readLines(path);
-    const QStringList expected = {QStringLiteral("first run 1"),
-                                  QStringLiteral("LogToFile is close LogToFile destroy"),
-                                  QStringLiteral("second run 路径 ") + path,
-                                  QStringLiteral("a warning looks alike"),
-                                  QStringLiteral("LogToFile is close LogToFile destroy")};
+    const QStringList expected
+        = {QStringLiteral("first run 1"), QStringLiteral("LogToFile is close LogToFile destroy"),
+           QStringLiteral("second run 路径 ") + path, QStringLiteral("a warning looks alike"),
+           QStringLiteral("LogToFile is close LogToFile destroy")};
     QCOMPARE(lines.size(), expected.size());
     for (int i = 0; i < lines.size(); ++i) {
         const auto match = linePattern.match(lines.at(i));

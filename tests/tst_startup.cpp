@@ -5,7 +5,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #ifndef ZEMKO_PLAYER_PATH
 #error "ZEMKO_PLAYER_PATH must name the built executable"
@@ -18,7 +20,8 @@ QStringList logMessages(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
-    const QRegularExpression stamp(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3} : "));
+    const QRegularExpression stamp(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3} : "));
     QStringList messages;
     for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
         const auto match = stamp.match(line);
@@ -37,27 +40,31 @@ class TestStartup : public QObject
 private slots:
     void windowOpensAndClosesInOrder_data();
     void windowOpensAndClosesInOrder();
+    void startsInAHostileEnvironment();
 };
 
 void TestStartup::windowOpensAndClosesInOrder_data()
 {
     QTest::addColumn<int>("run");
-    QTest::addRow("first run") << 1;
-    QTest::addRow("second run appends") << 2;
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QRect>("geometry");
+    // Centred on the 1920 x 1080 test screen.
+    QTest::addRow("first run") << 1 << QByteArray() << QRect(460, 220, 1000, 640);
+    QTest::addRow("second run appends") << 2 << QByteArray() << QRect(460, 220, 1000, 640);
+    QTest::addRow("stored size") << 3 << QByteArray("[General]\nmainWindowSize=@Size(1200 800)\n")
+                                 << QRect(360, 140, 1200, 800);
+    QTest::addRow("garbage settings")
+        << 4
+        << QByteArray(
+               "[General]\nmainWindowSize=banana\nZemkoLanguage=\\x1\\0\nuserSelectMapTyp=-5\n"
+               "userSelectSpeedType=@Variant(\\0\\0)\n")
+        << QRect(460, 220, 1000, 640);
 }
 
-void TestStartup::windowOpensAndClosesInOrder()
+namespace {
+
+unsigned long waitForWindow(const X11Window &x11, const QProcess &player)
 {
-    QFETCH(int, run);
-    X11Window x11;
-    if (!x11.isConnected())
-        QSKIP("needs an X server (run the suite under xvfb-run)");
-
-    QProcess player;
-    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    player.start(QStringLiteral(ZEMKO_PLAYER_PATH), QStringList());
-    QVERIFY(player.waitForStarted());
-
     unsigned long window = 0;
     QElapsedTimer timer;
     timer.start();
@@ -65,10 +72,37 @@ void TestStartup::windowOpensAndClosesInOrder()
         QTest::qWait(100);
         window = x11.find(QStringLiteral("ZEMKO Player"));
     }
+    return window;
+}
+
+} // namespace
+
+void TestStartup::windowOpensAndClosesInOrder()
+{
+    QFETCH(int, run);
+    QFETCH(QByteArray, settings);
+    X11Window x11;
+    if (!x11.isConnected())
+        QSKIP("needs an X server (run the suite under xvfb-run)");
+
+    const QString settingsPath
+        = zemko::testRoot() + QStringLiteral("/config/ZEMKO/ZemkoPlayer.conf");
+    QFile::remove(settingsPath);
+    if (!settings.isEmpty()) {
+        QDir().mkpath(QFileInfo(settingsPath).path());
+        QFile file(settingsPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+
+    QProcess player;
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(QStringLiteral(ZEMKO_PLAYER_PATH), QStringList());
+    QVERIFY(player.waitForStarted());
+    const unsigned long window = waitForWindow(x11, player);
     QVERIFY2(window, "no window titled ZEMKO Player appeared");
     QTest::qWait(300);
-    if (run == 1)
-        QCOMPARE(x11.geometry(window), QRect(460, 220, 1000, 640)); // centred on 1920 x 1080
+    QTEST(x11.geometry(window), "geometry");
 
     x11.requestClose(window);
     QVERIFY(player.waitForFinished(30000));
@@ -84,6 +118,40 @@ void TestStartup::windowOpensAndClosesInOrder()
     QCOMPARE(messages.last(), QStringLiteral("LogToFile is close LogToFile destroy"));
     const int start = messages.lastIndexOf(pathLine);
     QVERIFY(messages.mid(start).contains(QStringLiteral("AppManager初始化 ")));
+}
+
+void TestStartup::startsInAHostileEnvironment()
+{
+    X11Window x11;
+    if (!x11.isConnected())
+        QSKIP("needs an X server (run the suite under xvfb-run)");
+    // Regular files where the data and settings folders should be: nothing
+    // can be created there, not even by root.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       blocker.fileName() + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       blocker.fileName() + QStringLiteral("/config"));
+
+    QProcess player;
+    player.setProcessEnvironment(environment);
+    player.setWorkingDirectory(dir.path());
+    player.start(QStringLiteral(ZEMKO_PLAYER_PATH), QStringList());
+    QVERIFY(player.waitForStarted());
+    const unsigned long window = waitForWindow(x11, player);
+    QVERIFY2(window, "no window titled ZEMKO Player appeared");
+    QCOMPARE(x11.geometry(window).size(), QSize(1000, 640));
+    x11.requestClose(window);
+    QVERIFY(player.waitForFinished(30000));
+    QCOMPARE(player.exitCode(), 0);
+    const QString errors = QString::fromUtf8(player.readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("日志文件打开失败")), qPrintable(errors));
+    // The log went to the default output instead.
+    QVERIFY(errors.contains(QStringLiteral("打开app创建log文件路径： aaaaaaaaaaaaaa/log.txt")));
 }
 
 ZEMKO_TEST_GUILESS_MAIN(TestStartup)
