@@ -15,6 +15,8 @@ packages=(
     libjs-leaflet
     # bundled interface fonts (copied into the build)
     fonts-dejavu-core fonts-wqy-microhei fonts-thai-tlwg-ttf
+    # icons rendered from their SVG sources at build time
+    librsvg2-bin
     # headless runs
     xvfb xauth x11-utils libgl1-mesa-dri libx11-dev dbus-daemon
 )
