@@ -137,7 +137,9 @@ void GpsTrackBuilder::createGpsShowData(GPSModel &model)
     }
 
     if (!validCourse(model.angle))
-        model.angle = validCourse(m_lastFix.angle) ? m_lastFix.angle : 0.0f;
+        model.angle = m_lastFix.angle;
+    // lastFix is usually this very fix, so a NaN course would survive the line above.
+    model.angle = finiteOrZero(model.angle);
 
     m_record.gpsItems.insert(key, model);
 }
