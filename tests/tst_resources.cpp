@@ -65,7 +65,7 @@ const Picture pictures[] = {
     {"compass.png", {64, 64}, {20, 20}, topBar, true},
     // Shown one to one in a label, so drawn at its shown size.
     {"logo.png", {170, 34}, {170, 34}, mapPage, true},
-    {"logoBig.png", {790, 154}, {263, 51}, topBar, true},
+    {"logoBig.png", {790, 154}, {233, 45}, topBar, true},
 };
 
 QString resourcePath(const char *name)
@@ -144,9 +144,9 @@ void TestResources::everyPictureIsListed()
 void TestResources::contactSheet()
 {
     const int scale = 2;
-    const int columns = 4;
-    const int cellWidth = 400;
-    const int cellHeight = 210;
+    const int columns = 5;
+    const int cellWidth = 250;
+    const int cellHeight = 120;
     const int count = int(std::size(pictures));
     const int rows = (count + columns - 1) / columns;
 
@@ -157,25 +157,31 @@ void TestResources::contactSheet()
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont font = painter.font();
-    font.setPixelSize(12);
+    font.setPixelSize(10);
     painter.setFont(font);
     for (int i = 0; i < count; ++i) {
         const Picture &picture = pictures[i];
         const QRect cell((i % columns) * cellWidth, (i / columns) * cellHeight, cellWidth,
                          cellHeight);
-        const QRect swatch = cell.adjusted(8, 8, -8, -30);
+        const QRect swatch = cell.adjusted(4, 4, -4, -22);
         painter.fillRect(swatch, QColor(picture.background));
-        QSize shown = picture.shown;
-        shown.scale(swatch.size() - QSize(8, 8), Qt::KeepAspectRatio);
-        if (shown.width() > picture.shown.width())
-            shown = picture.shown;
-        QRect target(QPoint(), shown);
-        target.moveCenter(swatch.center());
         const QImage image(resourcePath(picture.name));
         QVERIFY2(!image.isNull(), picture.name);
-        painter.drawImage(target, image);
+        // Tall pictures are shrunk to fit; wide strips show their middle part.
+        const QSize room = swatch.size() - QSize(8, 8);
+        QSize fitted = picture.shown;
+        if (fitted.height() > room.height())
+            fitted.scale(fitted.width(), room.height(), Qt::KeepAspectRatio);
+        const QSize shown = fitted.boundedTo(room);
+        const double pixelsPerPoint = double(image.width()) / fitted.width();
+        QRect source(QPoint(), shown * pixelsPerPoint);
+        source.moveCenter(image.rect().center());
+        QRect target(QPoint(), shown);
+        target.moveCenter(swatch.center());
+        painter.drawImage(target, image, source);
         painter.setPen(Qt::white);
-        painter.drawText(cell.adjusted(8, cellHeight - 28, -8, -4), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(cell.adjusted(4, cellHeight - 22, -4, -2),
+                         Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("%1  %2x%3")
                              .arg(QLatin1String(picture.name))
                              .arg(image.width())
@@ -183,8 +189,8 @@ void TestResources::contactSheet()
     }
     painter.end();
 
-    const QString path = QCoreApplication::applicationDirPath()
-        + QStringLiteral("/icons-contact-sheet.png");
+    const QString path
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/icons-contact-sheet.png");
     QVERIFY(sheet.save(path));
     qDebug().noquote() << "contact sheet:" << path;
 }
