@@ -1,11 +1,16 @@
 #include "GPSModel.h"
 
+#include "JsonTextWriter.h"
 #include "MapConversion.h"
 #include "ZCChinaLocation.h"
 
 #include <QJsonDocument>
 
+#include <algorithm>
+
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -66,18 +71,50 @@ void GPSModel::fromJsonObject(const QJsonObject &object)
     status = object.value(QLatin1String("status")).toBool();
 }
 
-QJsonObject GPSModel::toJsonObject() const
+void GPSModel::writeJson(JsonTextWriter &writer) const
 {
-    QJsonObject object;
-    for (const TextField &field : readTextFields)
-        object.insert(QLatin1String(field.key), this->*field.member);
-    for (const FloatField &field : floatFields) {
-        const float value = this->*field.member;
-        object.insert(QLatin1String(field.key), std::isfinite(value) ? double(value) : 0.0);
+    enum Kind { Text, Float, Status, Position };
+    struct Member
+    {
+        QLatin1String key;
+        Kind kind;
+        int index;
+    };
+    // The printer's key order, worked out once.
+    static const std::vector<Member> members = [] {
+        std::vector<Member> list;
+        for (int i = 0; i < int(std::size(readTextFields)); ++i)
+            list.push_back({QLatin1String(readTextFields[i].key), Text, i});
+        for (int i = 0; i < int(std::size(floatFields)); ++i)
+            list.push_back({QLatin1String(floatFields[i].key), Float, i});
+        list.push_back({QLatin1String("status"), Status, 0});
+        list.push_back({QLatin1String("jsonPosition"), Position, 0});
+        std::sort(list.begin(), list.end(),
+                  [](const Member &a, const Member &b) { return a.key < b.key; });
+        return list;
+    }();
+
+    writer.beginObject();
+    for (const Member &member : members) {
+        writer.key(member.key);
+        switch (member.kind) {
+        case Text:
+            writer.value(this->*readTextFields[member.index].member);
+            break;
+        case Float: {
+            const float value = this->*floatFields[member.index].member;
+            writer.value(std::isfinite(value) ? double(value) : 0.0);
+            break;
+        }
+        case Status:
+            writer.value(status);
+            break;
+        case Position:
+            writer.value(jsonPosition);
+            break;
+        }
     }
-    object.insert(QLatin1String("status"), status);
-    object.insert(QLatin1String("jsonPosition"), jsonPosition);
-    return object;
+    writer.endObject();
 }
 
 bool GPSModel::isZeroPosition() const

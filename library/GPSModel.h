@@ -3,6 +3,8 @@
 #include <QJsonObject>
 #include <QString>
 
+class JsonTextWriter;
+
 // One GPS fix as decoded from a dash-cam track. Positions are texts of
 // signed decimal degrees with 6 decimals, speeds texts in knots, the course
 // in degrees clockwise from north, the G-sensor axes in g.
@@ -35,7 +37,8 @@ public:
     // stay as they are.
     void fromJson(const QString &text);
     void fromJsonObject(const QJsonObject &object);
-    QJsonObject toJsonObject() const;
+    // The stored fields as one object; fixFormat is not written.
+    void writeJson(JsonTextWriter &writer) const;
 
     // No drawable position: both texts empty, |lat| + |lon| not above 0, or
     // a value that is not finite.

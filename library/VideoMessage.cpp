@@ -1,5 +1,6 @@
 #include "VideoMessage.h"
 
+#include "JsonTextWriter.h"
 #include "MapConversion.h"
 
 #include <QDebug>
@@ -7,7 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -101,27 +105,74 @@ void VideoMessage::reset()
 
 QString VideoMessage::toJson() const
 {
-    QJsonObject object;
-    for (const auto &field : textFields)
-        object.insert(QLatin1String(field.key), this->*field.member);
-    for (const auto &field : intFields)
-        object.insert(QLatin1String(field.key), this->*field.member);
-    for (const auto &field : boolFields)
-        object.insert(QLatin1String(field.key), this->*field.member);
-    object.insert(durationMKey, durationM);
-    object.insert(QLatin1String("jsonAllPosition"), jsonAllPosition);
+    enum Kind { Text, Int, Bool, Millis, AllPosition, Fixes, Samples };
+    struct Member
+    {
+        QLatin1String key;
+        Kind kind;
+        int index;
+    };
+    // The printer's key order, worked out once.
+    static const std::vector<Member> members = [] {
+        std::vector<Member> list;
+        for (int i = 0; i < int(std::size(textFields)); ++i)
+            list.push_back({QLatin1String(textFields[i].key), Text, i});
+        for (int i = 0; i < int(std::size(intFields)); ++i)
+            list.push_back({QLatin1String(intFields[i].key), Int, i});
+        for (int i = 0; i < int(std::size(boolFields)); ++i)
+            list.push_back({QLatin1String(boolFields[i].key), Bool, i});
+        list.push_back({durationMKey, Millis, 0});
+        list.push_back({QLatin1String("jsonAllPosition"), AllPosition, 0});
+        list.push_back({gpsItemsKey, Fixes, 0});
+        list.push_back({gsensorItemsKey, Samples, 0});
+        std::sort(list.begin(), list.end(),
+                  [](const Member &a, const Member &b) { return a.key < b.key; });
+        return list;
+    }();
 
-    QJsonObject fixes;
-    for (auto it = gpsItems.cbegin(); it != gpsItems.cend(); ++it)
-        fixes.insert(it.key(), it.value().toJsonObject());
-    object.insert(gpsItemsKey, fixes);
-
-    QJsonObject samples;
-    for (auto it = gsensorItems.cbegin(); it != gsensorItems.cend(); ++it)
-        samples.insert(it.key(), QJsonArray::fromStringList(it.value()));
-    object.insert(gsensorItemsKey, samples);
-
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    JsonTextWriter writer;
+    writer.beginObject();
+    for (const Member &member : members) {
+        writer.key(member.key);
+        switch (member.kind) {
+        case Text:
+            writer.value(this->*textFields[member.index].member);
+            break;
+        case Int:
+            writer.value(qint64(this->*intFields[member.index].member));
+            break;
+        case Bool:
+            writer.value(this->*boolFields[member.index].member);
+            break;
+        case Millis:
+            writer.value(durationM);
+            break;
+        case AllPosition:
+            writer.value(jsonAllPosition);
+            break;
+        case Fixes:
+            writer.beginObject();
+            for (auto it = gpsItems.cbegin(); it != gpsItems.cend(); ++it) {
+                writer.key(it.key());
+                it.value().writeJson(writer);
+            }
+            writer.endObject();
+            break;
+        case Samples:
+            writer.beginObject();
+            for (auto it = gsensorItems.cbegin(); it != gsensorItems.cend(); ++it) {
+                writer.key(it.key());
+                writer.beginArray();
+                for (const QString &axis : it.value())
+                    writer.value(axis);
+                writer.endArray();
+            }
+            writer.endObject();
+            break;
+        }
+    }
+    writer.endObject();
+    return QString::fromUtf8(writer.take());
 }
 
 void VideoMessage::fromJson(const QString &text)

@@ -169,6 +169,8 @@ private slots:
     void defaultsAndReset();
     void jsonRoundTrip();
     void jsonDocumentShape();
+    void documentIsQtIndentedText_data();
+    void documentIsQtIndentedText();
     void fromJsonLeavesRecordOnBadText_data();
     void fromJsonLeavesRecordOnBadText();
     void fromJsonOfEmptyObject();
@@ -231,6 +233,47 @@ void TestMediaRecords::jsonDocumentShape()
     QCOMPARE(document.value(QLatin1String("gsensorItems")).toObject().value(QLatin1String("0")),
              QJsonValue(QJsonArray {QStringLiteral("0.015"), QStringLiteral("-0.333333"),
                                     QStringLiteral("0.98")}));
+}
+
+void TestMediaRecords::documentIsQtIndentedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("number");
+    QTest::addColumn<QString>("key");
+    QTest::addRow("plain") << "20240101_120000_F.MP4" << 271.25f << "0";
+    QTest::addRow("non-ascii path") << "/media/卡/行车记录.MP4" << 0.98f << "1";
+    QTest::addRow("escapes") << "a\"b\\c\td\ne\rf\bg\fh" << -1.0f / 3.0f << "2";
+    QTest::addRow("control characters") << QStringLiteral("x\x01y\x1fz\x7f") << 1e-7f << "a\"b";
+    QTest::addRow("integral and large numbers") << "" << -0.0f << "10";
+    QTest::addRow("beyond exact integers") << "x" << 1e20f << "9";
+    QTest::addRow("empty track") << "x" << 3.0f << "";
+}
+
+// The store keeps exactly what Qt's indented printer would print.
+void TestMediaRecords::documentIsQtIndentedText()
+{
+    QFETCH(QString, text);
+    QFETCH(float, number);
+    QFETCH(QString, key);
+    VideoMessage record = fullRecord();
+    record.path = text;
+    record.durationM = -5;
+    GPSModel fix = record.gpsItems.value(QStringLiteral("0"));
+    fix.angle = number;
+    fix.x = number;
+    fix.latitude = text;
+    if (key.isEmpty()) {
+        record.gpsItems.clear();
+        record.gsensorItems.insert(QStringLiteral("3"), {});
+    } else {
+        record.gpsItems.insert(key, fix);
+        record.gsensorItems.insert(key, {text});
+    }
+    const QByteArray document = record.toJson().toUtf8();
+    QJsonParseError error {};
+    const QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document, parsed.toJson(QJsonDocument::Indented));
 }
 
 void TestMediaRecords::fromJsonLeavesRecordOnBadText_data()

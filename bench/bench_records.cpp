@@ -1,0 +1,111 @@
+// Times the map track script and the JSON document of a one-hour record
+// (3 600 fixes, one per second), the figures the map panel and the record
+// store pay per file. Usage: bench_records [repetitions]
+#include "VideoMessage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int fixCount = 3600;
+
+VideoMessage oneHourRecord()
+{
+    VideoMessage record;
+    record.path = QStringLiteral("/media/card/DCIM/20240101_120000_F.MP4");
+    record.fileName = QStringLiteral("20240101_120000_F.MP4");
+    record.duration = QString::number(fixCount);
+    record.durationM = fixCount * 1000LL;
+    record.isChina = true; // every point goes through the datum shift
+    for (int i = 0; i < fixCount; ++i) {
+        GPSModel fix;
+        fix.hour = QString::number(12 + i / 3600);
+        fix.minute = QString::number(i / 60 % 60);
+        fix.second = QString::number(i % 60);
+        fix.year = QStringLiteral("2024");
+        fix.month = QStringLiteral("1");
+        fix.status = true;
+        fix.nsind = QStringLiteral("N");
+        fix.ewind = QStringLiteral("E");
+        fix.speed = QString::number(20.0 + i % 40 * 0.5, 'f', 3);
+        fix.angle = float(i % 360);
+        fix.latitude = QString::number(22.55 + i * 0.00005, 'f', 6);
+        fix.longitude = QString::number(114.05 + i * 0.00007, 'f', 6);
+        fix.x = 0.01f * float(i % 7);
+        fix.y = -0.02f;
+        fix.z = 0.98f;
+        const QString key = QString::number(i);
+        record.gpsItems.insert(key, fix);
+        record.gsensorItems.insert(key,
+                                   {QString::number(fix.x, 'g', 6), QString::number(fix.y, 'g', 6),
+                                    QString::number(fix.z, 'g', 6)});
+    }
+    return record;
+}
+
+// Time this thread spent on the CPU, in milliseconds: steadier than the
+// wall clock on a machine shared with builds.
+double threadCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Median and worst wall time and median CPU time of `repetitions` runs, in ms.
+void measure(QTextStream &out, const char *label, int repetitions,
+             const std::function<void()> &work)
+{
+    std::vector<double> times;
+    std::vector<double> cpuTimes;
+    for (int i = 0; i < repetitions; ++i) {
+        QElapsedTimer timer;
+        const double cpuStart = threadCpuMs();
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        cpuTimes.push_back(threadCpuMs() - cpuStart);
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(cpuTimes.begin(), cpuTimes.end());
+    out << qSetFieldWidth(28) << Qt::left << label << qSetFieldWidth(0) << "median "
+        << QString::number(times[times.size() / 2], 'f', 2) << " ms, max "
+        << QString::number(times.back(), 'f', 2) << " ms, cpu median "
+        << QString::number(cpuTimes[cpuTimes.size() / 2], 'f', 2) << " ms\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // The records log on destruction; printing would be timed with them.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+
+    const VideoMessage record = oneHourRecord();
+    const QString json = record.toJson();
+    QTextStream out(stdout);
+    out << "record of " << fixCount << " fixes, " << repetitions << " runs each\n";
+    int sink = 0;
+    measure(out, "trackScript Google", repetitions, [&] { sink += record.trackScript(0).size(); });
+    measure(out, "trackScript Baidu", repetitions, [&] { sink += record.trackScript(1).size(); });
+    measure(out, "toJson", repetitions, [&] { sink += record.toJson().size(); });
+    measure(out, "fromJson", repetitions, [&] {
+        VideoMessage copy;
+        copy.fromJson(json);
+        sink += copy.gpsItems.size();
+    });
+    out << "JSON document: " << json.toUtf8().size() << " bytes ("
+        << QString::number(json.toUtf8().size() / 1024.0 / 1024.0, 'f', 2) << " MiB)\n";
+    out << "Google script: " << record.trackScript(0).size()
+        << " chars, Baidu script: " << record.trackScript(1).size() << " chars\n";
+    return sink > 0 ? 0 : 1;
+}

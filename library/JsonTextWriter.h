@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QString>
+#include <QVector>
+
+// Streams indented JSON text byte for byte as QJsonDocument::toJson(Indented)
+// prints it, without building a QJsonObject tree first: a one-hour track
+// has 65 000 values and the tree costs more than the text. Callers write
+// object members in sorted key order, as the Qt printer does.
+class JsonTextWriter
+{
+public:
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    // Starts an object member; its value follows.
+    void key(QLatin1String name);
+    void key(const QString &name);
+    void value(const QString &text);
+    void value(bool flag);
+    void value(qint64 number);
+    void value(double number);
+
+    // The document text, ending in a line feed like Qt's.
+    QByteArray take();
+
+private:
+    void separate();
+    void indent();
+    void close(char bracket);
+    void appendEscaped(const QByteArray &utf8);
+
+    QByteArray m_text;
+    // Per open container: whether a member was written yet.
+    QVector<bool> m_hasMembers;
+    bool m_afterKey = false;
+};
