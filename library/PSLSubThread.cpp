@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace {
@@ -53,42 +54,46 @@ void PSLSubThread::makeThumbnail(const ThumbnailJob &job)
     command.filePath = job.path;
     const QStringList arguments = command.arguments();
     const QString output = command.savePath;
-    // The same file queued twice, or a file of the same name in another
-    // folder, already made this picture.
-    if (!pathExists(output)) {
-        const QString program = CmdModel::transcoderPath();
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(program, arguments);
-        bool succeeded = false;
-        if (!process.waitForStarted()) {
-            qDebug().noquote() << "缩略图转码程序启动失败：" << program << process.errorString();
-        } else {
-            // Waited for in slices, so that closing the window or removing all
-            // rows ends a slow or stuck transcoder instead of waiting for it.
-            QElapsedTimer elapsed;
-            elapsed.start();
-            while (!process.waitForFinished(pollMs) && process.state() != QProcess::NotRunning) {
-                if (isInterruptionRequested() || elapsed.elapsed() >= transcoderTimeoutMs)
-                    break;
-            }
-            if (process.state() != QProcess::NotRunning) {
-                process.kill();
-                process.waitForFinished();
-                qDebug().noquote() << "缩略图转码中止：" << job.path;
-            } else {
-                succeeded = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-                if (!succeeded)
-                    qDebug().noquote() << "缩略图转码失败：" << job.path << process.exitCode()
-                                       << QString::fromLocal8Bit(process.readAll()).right(500);
-            }
-        }
-        // A picture left half-written would count as made and never be redone.
-        if (!succeeded)
-            QFile::remove(output);
-    }
+    // The picture may exist already: the same file queued twice, or a file
+    // of the same name in another folder. A picture left half-written by a
+    // failed run would count as made and never be redone.
+    if (!pathExists(output) && !runTranscoder(arguments, job.path))
+        QFile::remove(output);
     if (fileSizeText(output, 0).toLongLong() > 0) {
         qDebug().noquote() << "单个缩略图获取完成";
         m_model->thumbnailReady(job.row, job.path);
     }
+}
+
+bool PSLSubThread::runTranscoder(const QStringList &arguments, const QString &mediaPath)
+{
+    const QString program = CmdModel::transcoderPath();
+    if (!QFileInfo(program).isExecutable()) {
+        qDebug().noquote() << "缩略图转码程序不存在：" << program;
+        return false;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted()) {
+        qDebug().noquote() << "缩略图转码程序启动失败：" << program << process.errorString();
+        return false;
+    }
+    // Waited for in slices, so that closing the window or removing all rows
+    // ends a slow or stuck transcoder instead of waiting for it.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!process.waitForFinished(pollMs) && process.state() != QProcess::NotRunning) {
+        if (isInterruptionRequested() || elapsed.elapsed() >= transcoderTimeoutMs) {
+            process.kill();
+            process.waitForFinished();
+            qDebug().noquote() << "缩略图转码中止：" << mediaPath;
+            return false;
+        }
+    }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return true;
+    qDebug().noquote() << "缩略图转码失败：" << mediaPath << process.exitCode()
+                       << QString::fromLocal8Bit(process.readAll()).right(500);
+    return false;
 }

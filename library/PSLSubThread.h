@@ -24,6 +24,8 @@ protected:
 
 private:
     void makeThumbnail(const ThumbnailJob &job);
+    // True when the transcoder ran to a normal end.
+    bool runTranscoder(const QStringList &arguments, const QString &mediaPath);
 
     FileModel *m_model;
 };

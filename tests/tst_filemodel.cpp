@@ -54,6 +54,7 @@ private slots:
     void roles();
     void existingThumbnailQueuesNoJob();
     void workerMakesThumbnailsAndRepaints();
+    void failingTranscoderIsSkipped_data();
     void failingTranscoderIsSkipped();
     void repaintFollowsTheFile();
     void removeRowByPath();
@@ -278,15 +279,29 @@ void TestFileModel::workerMakesThumbnailsAndRepaints()
     QVERIFY(transcoderCalls().contains(hostile));
 }
 
+void TestFileModel::failingTranscoderIsSkipped_data()
+{
+    QTest::addColumn<bool>("missing");
+    QTest::addRow("transcoder fails") << false;
+    QTest::addRow("no transcoder anywhere") << true;
+}
+
 void TestFileModel::failingTranscoderIsSkipped()
 {
+    QFETCH(bool, missing);
     qputenv("FAKE_FFMPEG_MODE", "fail");
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir empty;
+    if (missing)
+        qputenv("PATH", QFile::encodeName(empty.path()));
     store({{"/cam/one.mp4", "1"}, {"/cam/two.mp4", "2"}});
     LogCapture log;
     auto model = makeModel();
     QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
-    QTRY_COMPARE(transcoderCalls().size(), 2);
     QTRY_COMPARE(log.count("查询文件大小失败："), 2);
+    qputenv("PATH", path);
+    QCOMPARE(transcoderCalls().size(), missing ? 0 : 2);
+    QCOMPARE(log.count("缩略图转码程序不存在："), missing ? 2 : 0);
     QCOMPARE(changed.size(), 0);
     QVERIFY(!QFile::exists(thumbnailDirectory() + "/one_.png"));
 }
