@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -186,6 +188,21 @@ int main(int argc, char **argv)
                                });
         });
         out << "found " << found << " of " << index << "\n";
+        // The same lookup without the decode: the query on the path index and
+        // reading the stored document out of the file.
+        QSqlDatabase connection = QSqlDatabase::database(QStringLiteral("records"));
+        int bytes = 0;
+        measure(out, "look up one record by path (query only)", repetitions, [&] {
+            QSqlQuery query(connection);
+            query.prepare(QStringLiteral("SELECT * FROM VideoMessage WHERE path = ?"));
+            query.addBindValue(QStringLiteral("/card%1/FILE%2.MOV")
+                                   .arg((index * 37 % 1000) % 7)
+                                   .arg(index * 37 % 1000, 4, 10, QLatin1Char('0')));
+            ++index;
+            if (query.exec() && query.next())
+                bytes += query.value(QStringLiteral("jsonMessage")).toString().size();
+        });
+        out << "read " << bytes / (1024 * 1024) << " MiB of documents\n";
     }
     return 0;
 }
