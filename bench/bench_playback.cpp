@@ -1,0 +1,224 @@
+// Plays files at once through real channels and views, side by side in one
+// window, and prints per channel the frames decoded, shown and dropped, the
+// process CPU time and peak memory; then decodes the same files with the
+// ffmpeg program for the decoding limit.
+//
+//   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
+//       bench_playback [--seconds N] [--sample S] [--no-ffmpeg] FILE...
+
+#include "PlayObject.h"
+#include "VideoRender.h"
+#include "ZemkoResources.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// A field of /proc/self/status in MB.
+double statusMegabytes(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double frameRate(const QString &file)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                 QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+                 QStringLiteral("stream=r_frame_rate"), QStringLiteral("-of"),
+                 QStringLiteral("csv=p=0"), file});
+    probe.waitForFinished(30000);
+    const QList<QByteArray> parts = probe.readAllStandardOutput().trimmed().split('/');
+    const double denominator = parts.value(1, "1").toDouble();
+    return denominator > 0 ? parts.value(0).toDouble() / denominator : 0;
+}
+
+struct FfmpegCost
+{
+    double cpu = 0;
+    qint64 frames = 0;
+};
+
+FfmpegCost ffmpegDecode(const QString &file)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-hide_banner"), QStringLiteral("-benchmark"),
+                  QStringLiteral("-i"), file, QStringLiteral("-f"), QStringLiteral("null"),
+                  QStringLiteral("-")});
+    ffmpeg.waitForFinished(-1);
+    const QString output = QString::fromLocal8Bit(ffmpeg.readAllStandardError());
+    FfmpegCost cost;
+    const auto frames = QRegularExpression(QStringLiteral("frame=\\s*(\\d+)")).globalMatch(output);
+    for (auto it = frames; it.hasNext();)
+        cost.frames = it.next().captured(1).toLongLong();
+    const QRegularExpressionMatch times
+        = QRegularExpression(QStringLiteral("utime=([\\d.]+)s stime=([\\d.]+)s")).match(output);
+    cost.cpu = times.captured(1).toDouble() + times.captured(2).toDouble();
+    return cost;
+}
+
+struct Channel
+{
+    QString file;
+    double fps = 0;
+    std::unique_ptr<PlayObject> player;
+    VideoRender *view = nullptr;
+    int loops = 0;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    initZemkoResources();
+    QStringList arguments = app.arguments().mid(1);
+    int seconds = 60;
+    int sample = 10;
+    bool withFfmpeg = true;
+    QStringList files;
+    while (!arguments.isEmpty()) {
+        const QString argument = arguments.takeFirst();
+        if (argument == QLatin1String("--seconds"))
+            seconds = arguments.isEmpty() ? seconds : arguments.takeFirst().toInt();
+        else if (argument == QLatin1String("--sample"))
+            sample = arguments.isEmpty() ? sample : arguments.takeFirst().toInt();
+        else if (argument == QLatin1String("--no-ffmpeg"))
+            withFfmpeg = false;
+        else
+            files << argument;
+    }
+    if (files.isEmpty()) {
+        std::fprintf(stderr,
+                     "usage: bench_playback [--seconds N] [--sample S] [--no-ffmpeg] FILE...\n");
+        return 2;
+    }
+    // The channels log every negotiation and event; keep the figures readable.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    std::vector<Channel> channels(size_t(files.size()));
+    for (int i = 0; i < files.size(); ++i) {
+        Channel &channel = channels[size_t(i)];
+        channel.file = files.at(i);
+        channel.fps = frameRate(channel.file);
+        channel.player = std::make_unique<PlayObject>(nullptr, i, PlayObject::quietVlcArguments());
+        channel.view = new VideoRender(&window);
+        channel.view->setMinimumSize(480, 270);
+        layout->addWidget(channel.view);
+        PlayObject *player = channel.player.get();
+        QObject::connect(player, &PlayObject::initTexture, channel.view, &VideoRender::initTexture);
+        QObject::connect(player, &PlayObject::updateTexture2D, channel.view,
+                         &VideoRender::updateTexture2D);
+        QObject::connect(player, &PlayObject::cleanLayer, channel.view,
+                         &VideoRender::closeTexture2D);
+        // Loop, so runs may be longer than the clips.
+        QObject::connect(player, &PlayObject::stateChanged, player,
+                         [player, &channel](PlayObjectState state) {
+                             if (state == Ended) {
+                                 ++channel.loops;
+                                 player->replay();
+                             }
+                         });
+    }
+    window.resize(480 * files.size(), 270);
+    window.show();
+
+    const double cpuAtStart = cpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    for (Channel &channel : channels)
+        channel.player->setMedia(channel.file);
+
+    std::printf("time_s  rss_mb  cpu_s\n");
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        std::printf("%6.0f  %6.1f  %5.1f\n", clock.elapsed() / 1000.0, statusMegabytes("VmRSS:"),
+                    cpuSeconds() - cpuAtStart);
+        std::fflush(stdout);
+    });
+    sampler.start(sample * 1000);
+    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    app.exec();
+
+    const double elapsed = clock.elapsed() / 1000.0;
+    const double cpu = cpuSeconds() - cpuAtStart;
+    quint64 totalShown = 0;
+    std::printf(
+        "\nchannel  expected  decoded  skipped  taken  shown  dropped  shown%%  loops  file\n");
+    for (size_t i = 0; i < channels.size(); ++i) {
+        const Channel &channel = channels[i];
+        const VideoRender::Statistics view = channel.view->statistics();
+        const double expected = channel.fps * elapsed;
+        const quint64 decoded = channel.player->framesDecoded();
+        totalShown += view.shown;
+        std::printf(
+            "%7zu  %8.0f  %7llu  %7llu  %5llu  %5llu  %7llu  %6.1f  %5d  %s\n", i, expected,
+            static_cast<unsigned long long>(decoded),
+            static_cast<unsigned long long>(channel.player->framesSkipped()),
+            static_cast<unsigned long long>(view.taken),
+            static_cast<unsigned long long>(view.shown),
+            static_cast<unsigned long long>(decoded > view.shown ? decoded - view.shown : 0),
+            expected > 0 ? 100.0 * double(view.shown) / expected : 0.0, channel.loops,
+            qPrintable(channel.file));
+    }
+    std::printf("\nelapsed %.1f s, process CPU %.1f s (%.0f %% of one core), CPU per shown frame "
+                "%.2f ms, peak memory %.1f MB\n",
+                elapsed, cpu, 100.0 * cpu / elapsed,
+                totalShown ? 1000.0 * cpu / double(totalShown) : 0.0, statusMegabytes("VmHWM:"));
+    for (Channel &channel : channels)
+        channel.player->release();
+
+    if (withFfmpeg) {
+        double ffmpegCpu = 0;
+        qint64 ffmpegFrames = 0;
+        for (const Channel &channel : channels) {
+            const FfmpegCost cost = ffmpegDecode(channel.file);
+            ffmpegCpu += cost.cpu;
+            ffmpegFrames += cost.frames;
+            std::printf("ffmpeg -i %s -f null -: %lld frames, CPU %.2f s, %.2f ms per frame\n",
+                        qPrintable(channel.file), static_cast<long long>(cost.frames), cost.cpu,
+                        cost.frames ? 1000.0 * cost.cpu / double(cost.frames) : 0.0);
+        }
+        if (ffmpegFrames > 0 && totalShown > 0) {
+            const double ffmpegPerFrame = ffmpegCpu / double(ffmpegFrames);
+            const double oursPerFrame = cpu / double(totalShown);
+            std::printf("CPU per shown frame / ffmpeg decode CPU per frame: %.2f\n",
+                        oursPerFrame / ffmpegPerFrame);
+        }
+    }
+    return 0;
+}
