@@ -42,6 +42,7 @@ void GPSTool::createVideoForGPSUrl(const QString &url)
     record.time = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz"));
     track.setPacketRate(1);
     const int code = checkHaisiVideo(url);
+    lastRoute = code;
     qDebug().noquote() << "ggggggggggggggggggggggggggggggg:::" << code;
     route(code, url);
     qDebug().noquote() << "解析完成";

@@ -28,6 +28,9 @@ public:
     explicit GPSTool(QObject *parent = nullptr);
     ~GPSTool() override;
 
+    // Route code of the last createVideoForGPSUrl.
+    int routeCode() const { return lastRoute; }
+
 signals:
     void closeGpsTool();
 
@@ -68,6 +71,7 @@ private:
     template<typename Record> void fileRecord(const Record &record);
 
     int recordCount = 0;
+    int lastRoute = RouteNone;
     int gpsBoxCount = 0;
     bool hasPacketStream = false;
     bool transportStream = false;
