@@ -1,0 +1,175 @@
+// GPS extraction of a one-hour recording (30 fps, low resolution, 3 600
+// record blocks of 32 KiB, movie box at the end), from a warm cache:
+// in process (probe, walk, whole createVideoForGPSUrl) against plain record
+// reads, and as processes: zemko-probe, `exiftool -ee -n`, ffprobe.
+// Usage: bench_gps [FILE]  (default: generated once in the temp folder)
+#include "GPSTool.h"
+#include "GpsBoxWalker.h"
+#include "GpsFixtures.h"
+#include "GpsRecordDecoder.h"
+#include "GpsTrackBuilder.h"
+#include "MediaProbe.h"
+#include "Utf8File.h"
+#include "VideoMessage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <variant>
+
+using namespace gpsfixtures;
+
+namespace {
+
+constexpr int records = 3600;
+constexpr int runs = 5;
+
+double medianMs(const std::function<void()> &work, int count = runs)
+{
+    QVector<double> times;
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+double processMs(const QString &program, const QStringList &arguments)
+{
+    return medianMs(
+        [&] {
+            QProcess process;
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.setStandardErrorFile(QProcess::nullDevice());
+            process.start(program, arguments);
+            process.waitForFinished(-1);
+        },
+        3);
+}
+
+bool makeRecording(const QString &path)
+{
+    std::printf("generating %s (one hour, once)...\n", qPrintable(path));
+    ClipOptions options;
+    options.seconds = 3600;
+    options.size = QStringLiteral("64x36");
+    QString error;
+    if (!makeClip(path, options, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    QVector<QByteArray> blocks;
+    for (const FixSpec &fix : sampleTrack(records))
+        blocks.append(gpsBlock(zemkoRecord(fix), 76, 32768));
+    return embedGpsBlocks(path, blocks);
+}
+
+// Block offsets as the "gps " box lists them, for the plain-read baseline.
+QVector<qint64> blockOffsets(const QString &path)
+{
+    QVector<qint64> offsets;
+    QFile file;
+    if (!openUtf8ReadOnly(file, path))
+        return offsets;
+    QByteArray tail;
+    file.seek(qMax<qint64>(0, file.size() - 64 * 1024 * 1024));
+    tail = file.readAll();
+    const int at = tail.lastIndexOf("gps ");
+    if (at < 0)
+        return offsets;
+    const quint32 n = qFromBigEndian<quint32>(tail.constData() + at + 8);
+    for (quint32 i = 0; i < n && at + 20 + 8 * int(i) <= tail.size(); ++i)
+        offsets.append(qFromBigEndian<quint32>(tail.constData() + at + 12 + 8 * i));
+    return offsets;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QCoreApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromUtf8(argv[1])
+                                  : QDir::temp().filePath(QStringLiteral("zemko-bench-gps-1h.mp4"));
+    if (!QFile::exists(path) && !makeRecording(path))
+        return 1;
+    // Warm the cache.
+    QFile warm(path);
+    if (warm.open(QIODevice::ReadOnly))
+        while (!warm.read(1 << 20).isEmpty()) { }
+    std::printf("file: %s, %.1f MB\n", qPrintable(path), QFileInfo(path).size() / 1e6);
+
+    const double probe = medianMs([&] {
+        VideoMessage record;
+        record.path = path;
+        MediaProbe::probe(path, record);
+    });
+    int fixes = 0;
+    const double walk = medianMs([&] {
+        GpsTrackBuilder track;
+        QFile file;
+        openUtf8ReadOnly(file, path);
+        GpsBoxWalker walker([&track](const GpsBoxRecord &record) {
+            std::visit(
+                [&track](const auto &r) {
+                    GPSModel fix = GpsRecordDecoder::toFix(r);
+                    track.fileFix(fix);
+                    track.advanceKey();
+                },
+                record);
+        });
+        walker.walk(&file);
+        track.parseGPSComplete();
+        fixes = track.record().gpsTotailNum;
+    });
+    const QVector<qint64> offsets = blockOffsets(path);
+    const double plain = medianMs([&] {
+        QFile file;
+        openUtf8ReadOnly(file, path);
+        char buffer[248];
+        for (const qint64 offset : offsets) {
+            file.seek(offset + 48);
+            file.read(buffer, sizeof buffer);
+        }
+    });
+    const double whole = medianMs([&] {
+        GPSTool tool;
+        tool.createVideoForGPSUrl(path);
+    });
+
+    const QString probeTool = QStringLiteral(ZEMKO_PROBE_PATH);
+    const double zemkoProcess = processMs(probeTool, {path});
+    const double exiftool = processMs(QStringLiteral("exiftool"),
+                                      {QStringLiteral("-ee"), QStringLiteral("-n"), path});
+    const double ffprobe
+        = processMs(QStringLiteral("ffprobe"),
+                    {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_streams"),
+                     QStringLiteral("-show_format"), path});
+
+    std::printf("fixes in track:                          %d (blocks listed %d)\n", fixes,
+                int(offsets.size()));
+    std::printf("probe (avformat open + stream info):     %8.2f ms\n", probe);
+    std::printf("walk (\"gps \" walker + decode + track):   %8.2f ms\n", walk);
+    std::printf("plain reads of %d records:             %8.2f ms   walk/plain %.2f (target <= 2)\n",
+                int(offsets.size()), plain, walk / plain);
+    std::printf("createVideoForGPSUrl in process:         %8.2f ms\n", whole);
+    std::printf("zemko-probe process:                     %8.2f ms\n", zemkoProcess);
+    std::printf("exiftool -ee -n process:                 %8.2f ms\n", exiftool);
+    std::printf("ffprobe -show_streams -show_format:      %8.2f ms\n", ffprobe);
+    std::printf("exiftool / in-process extraction:        %8.1f x (target >= 25)\n",
+                exiftool / whole);
+    std::printf("exiftool / zemko-probe process:          %8.1f x (target >= 10)\n",
+                exiftool / zemkoProcess);
+    std::printf("probe vs ffprobe process:                %8.2f (target <= 1)\n", probe / ffprobe);
+    return 0;
+}
