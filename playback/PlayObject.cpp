@@ -13,10 +13,6 @@
 
 namespace {
 
-// Pictures queued towards the view but not yet delivered. When the GUI thread
-// falls behind, newer pictures are skipped instead of piling up in memory.
-constexpr int kMaxFramesInFlight = 3;
-
 constexpr libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerTimeChanged,     libvlc_MediaPlayerPositionChanged,
     libvlc_MediaPlayerLengthChanged,   libvlc_MediaPlayerMediaChanged,
@@ -67,7 +63,6 @@ void PlayObject::PlayerDeleter::operator()(libvlc_media_player_t *player) const
 
 PlayObject::PlayObject(QObject *parent, int channelIndex, const QStringList &extraVlcArguments)
     : QObject(nullptr)
-    , m_framesInFlight(std::make_shared<std::atomic<int>>(0))
 {
     Q_UNUSED(parent)
     qRegisterMetaType<PlayObjectState>("PlayObjectState");
@@ -468,18 +463,30 @@ void PlayObject::deliverFrame(void *const *pixels)
         return;
     }
     ++m_framesDecoded;
-    if (m_framesInFlight->load() >= kMaxFramesInFlight) {
+    // A set nobody else holds; when the GUI thread falls behind there is
+    // none, and the picture is skipped instead of piling up in memory.
+    std::array<QByteArray, 3> *planes = nullptr;
+    for (std::array<QByteArray, 3> &candidate : m_framePool) {
+        if (candidate[0].isNull()
+            || (candidate[0].isDetached() && candidate[1].isDetached()
+                && candidate[2].isDetached())) {
+            planes = &candidate;
+            break;
+        }
+    }
+    if (!planes) {
         ++m_framesSkipped;
         return;
     }
     VideoDataPSL data;
-    for (int plane = 0; plane < 3; ++plane)
-        data.planes[plane] = QByteArray(m_planes[plane].constData(), m_planes[plane].size());
+    for (int plane = 0; plane < 3; ++plane) {
+        QByteArray &copy = (*planes)[size_t(plane)];
+        copy.resize(m_planes[plane].size());
+        std::memcpy(copy.data(), m_planes[plane].constData(), size_t(copy.size()));
+        data.planes[plane] = copy;
+    }
     data.width = m_videoWidth;
     data.height = m_videoHeight;
     data.fullRange = m_fullRange;
-    std::shared_ptr<std::atomic<int>> inFlight = m_framesInFlight;
-    ++*inFlight;
-    data.inFlightToken = std::shared_ptr<void>(nullptr, [inFlight](void *) { --*inFlight; });
     emit updateTexture2D(data);
 }

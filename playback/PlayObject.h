@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -128,8 +129,11 @@ private:
     std::atomic<int> m_knownHeight {0};
     std::atomic<PlayObjectState> m_lastState {Ready};
 
-    // Shared with the tokens of queued pictures, which may outlive us.
-    std::shared_ptr<std::atomic<int>> m_framesInFlight;
+    // Plane sets handed to the view, reused once no queued signal and no
+    // view holds them any more: no 3 MB allocation per picture, and at most
+    // this many pictures in flight. Used on libvlc's video thread only.
+    static constexpr int kFramePoolSize = 4;
+    std::array<std::array<QByteArray, 3>, kFramePoolSize> m_framePool;
     std::atomic<quint64> m_framesDecoded {0};
     std::atomic<quint64> m_framesSkipped {0};
 

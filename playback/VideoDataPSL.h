@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QMetaType>
 
-#include <memory>
-
 // One decoded picture, planar YUV 4:2:0: planes[0] Y (width x height bytes),
 // planes[1] U and planes[2] V ((width / 2) x (height / 2) bytes each), rows
 // packed without padding. Copies share the plane data.
@@ -16,9 +14,6 @@ struct VideoDataPSL
     // Full-range ("J420") pictures need other conversion coefficients than
     // limited-range ("I420") ones.
     bool fullRange = false;
-    // Held by every copy; when the last copy goes (the queued delivery has
-    // run), the channel counts the picture as no longer in flight.
-    std::shared_ptr<void> inFlightToken;
 };
 
 Q_DECLARE_METATYPE(VideoDataPSL)
