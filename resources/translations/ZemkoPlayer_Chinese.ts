@@ -79,5 +79,101 @@
         <source>Vietnamese</source>
         <translation>Tiếng Việt</translation>
     </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>语言国际化</source>
+        <translation>语言国际化</translation>
+    </message>
+    <message>
+        <source>速度单位</source>
+        <translation>速度单位</translation>
+    </message>
+    <message>
+        <source>KMH</source>
+        <translation>KMH</translation>
+    </message>
+    <message>
+        <source>PMH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>地图</source>
+        <translation>地图</translation>
+    </message>
+    <message>
+        <source>Google Map</source>
+        <translation>谷歌地图</translation>
+    </message>
+    <message>
+        <source>百度地图</source>
+        <translation>百度地图</translation>
+    </message>
+    <message>
+        <source>播放模式</source>
+        <translation>播放模式</translation>
+    </message>
+    <message>
+        <source>单路播放</source>
+        <translation>单路播放</translation>
+    </message>
+    <message>
+        <source>双路播放</source>
+        <translation>双路播放</translation>
+    </message>
+    <message>
+        <source>三路播放</source>
+        <translation>三路播放</translation>
+    </message>
+    <message>
+        <source>列表文件排序</source>
+        <translation>列表文件排序</translation>
+    </message>
+    <message>
+        <source>File Name Ascending (A-Z)</source>
+        <translation>文件名升序 (A-Z)</translation>
+    </message>
+    <message>
+        <source>File Name Descending (Z-A)</source>
+        <translation>文件名降序 (Z-A)</translation>
+    </message>
+    <message>
+        <source>Date/Time Ascending</source>
+        <translation>日期时间升序</translation>
+    </message>
+    <message>
+        <source>Date/Time Descending</source>
+        <translation>日期时间降序</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <comment>通用提示</comment>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
 </context>
 </TS>

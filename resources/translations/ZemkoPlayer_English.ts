@@ -79,5 +79,101 @@
         <source>Vietnamese</source>
         <translation>Tiếng Việt</translation>
     </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>语言国际化</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>速度单位</source>
+        <translation>Speed Unit</translation>
+    </message>
+    <message>
+        <source>KMH</source>
+        <translation>KMH</translation>
+    </message>
+    <message>
+        <source>PMH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>地图</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Google Map</source>
+        <translation>Google Map</translation>
+    </message>
+    <message>
+        <source>百度地图</source>
+        <translation>Baidu Map</translation>
+    </message>
+    <message>
+        <source>播放模式</source>
+        <translation>Playback Mode</translation>
+    </message>
+    <message>
+        <source>单路播放</source>
+        <translation>Single Channel</translation>
+    </message>
+    <message>
+        <source>双路播放</source>
+        <translation>Two Channels</translation>
+    </message>
+    <message>
+        <source>三路播放</source>
+        <translation>Three Channels</translation>
+    </message>
+    <message>
+        <source>列表文件排序</source>
+        <translation>Sort Playlist By</translation>
+    </message>
+    <message>
+        <source>File Name Ascending (A-Z)</source>
+        <translation>File Name Ascending (A-Z)</translation>
+    </message>
+    <message>
+        <source>File Name Descending (Z-A)</source>
+        <translation>File Name Descending (Z-A)</translation>
+    </message>
+    <message>
+        <source>Date/Time Ascending</source>
+        <translation>Date/Time Ascending</translation>
+    </message>
+    <message>
+        <source>Date/Time Descending</source>
+        <translation>Date/Time Descending</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <comment>通用提示</comment>
+        <translation>Reminder</translation>
+    </message>
+</context>
+<context>
+    <name>LogoWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
 </context>
 </TS>

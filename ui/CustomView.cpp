@@ -1,0 +1,6 @@
+#include "CustomView.h"
+
+CustomView::CustomView(QWidget *parent)
+    : OverlayDialog("CustomView", parent)
+{
+}

@@ -1,0 +1,8 @@
+#include "NoScrollComboBox.h"
+
+#include <QWheelEvent>
+
+void NoScrollComboBox::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}
