@@ -28,8 +28,7 @@ void HDStackedImageView::paintEvent(QPaintEvent *event)
                            | QPainter::SmoothPixmapTransform);
     const GaugeMath::CompassGeometry g = GaugeMath::compassGeometry(size(), minimumSize());
     const QRect &rose = g.rose;
-    painter.drawPixmap(rose.topLeft(),
-                       m_rose.scaled(rose.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    painter.drawPixmap(rose.topLeft(), m_rose.fitted(rose.size()));
 
     const int b = g.arrowSize;
     const int dx = rose.x() + rose.width() / 2;
@@ -37,6 +36,5 @@ void HDStackedImageView::paintEvent(QPaintEvent *event)
     painter.translate(dx, dy);
     painter.rotate(m_heading);
     painter.translate(-dx, -dy);
-    painter.drawPixmap(QRect(dx - b / 2, dy - b / 2, b, b),
-                       m_arrow.scaled(b, b, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    painter.drawPixmap(QRect(dx - b / 2, dy - b / 2, b, b), m_arrow.fitted(QSize(b, b)));
 }

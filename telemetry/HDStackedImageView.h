@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "ScaledPixmap.h"
+
 #include <QWidget>
 
 // Compass ("compassView"): a rose, north up, with an arrow turned to the
@@ -20,6 +21,6 @@ protected:
 
 private:
     float m_heading = 0;
-    QPixmap m_rose;
-    QPixmap m_arrow;
+    ScaledPixmap m_rose;
+    ScaledPixmap m_arrow;
 };

@@ -12,6 +12,7 @@
 SpeedDial::SpeedDial(QWidget *parent)
     : QWidget(parent)
     , m_speedUnit(AppManager::instance()->speedUnitType())
+    , m_marker(QStringLiteral(":/Resources/222222.jpg"))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -119,9 +120,7 @@ void SpeedDial::paintEvent(QPaintEvent *event)
     drawReadout(painter, QRect(0, g.cy + r2 - 43, w, 28),
                 GaugeMath::speedReadout(m_avgText, m_speedUnit), 13, QStringLiteral("Avg"));
 
-    const QPixmap marker
-        = QPixmap(QStringLiteral(":/Resources/222222.jpg"))
-              .scaled(g.markerSize, g.markerSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPixmap &marker = m_marker.fitted(QSize(g.markerSize, g.markerSize));
     painter.translate(g.cx, g.cy);
     painter.rotate(GaugeMath::markerAngle(m_speedText, m_speedUnit));
     painter.drawPixmap(-marker.width() / 2, -marker.height() / 2, marker);

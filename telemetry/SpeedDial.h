@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScaledPixmap.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -30,4 +32,5 @@ private:
     double m_distance = 0;
     QString m_avgText = QStringLiteral("0");
     int m_speedUnit = 0;
+    ScaledPixmap m_marker;
 };
