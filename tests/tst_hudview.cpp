@@ -84,7 +84,8 @@ private slots:
     void filePathAction_data();
     void filePathAction();
     void messagePageSize();
-    void settingsPageScreenshot();
+    void pageScreenshots_data();
+    void pageScreenshots();
 };
 
 void TestHudView::initTestCase()
@@ -344,22 +345,35 @@ void TestHudView::messagePageSize()
     QCOMPARE(longMessage.geometry().center().x(), 500 - (longMessage.width() % 2 ? 0 : 1));
 }
 
-void TestHudView::settingsPageScreenshot()
+void TestHudView::pageScreenshots_data()
 {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("prompt") << 0 << QStringLiteral("Delete all files from the playlist?");
+    QTest::addRow("notice") << 1 << QStringLiteral("The file could not be played.");
+    QTest::addRow("settings") << 2 << QString();
+    QTest::addRow("sort") << 4 << QString();
+}
+
+// Each page on its backdrop, saved for a look; no text may be cut off.
+void TestHudView::pageScreenshots()
+{
+    QFETCH(int, page);
+    QFETCH(QString, message);
     QWidget window;
     window.resize(1000, 700);
     window.setStyleSheet(QStringLiteral("background-color: #1e252c;"));
     auto *veil = new RoundedDialog(&window);
-    auto *hud = new HudView(QString(), QString(), 2, QString(), veil);
+    auto *hud = new HudView(QString(), message, page, QString(), veil);
     veil->setContentWidget(hud);
     window.show();
     veil->show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString folder = qEnvironmentVariable("ZEMKO_SCREENSHOT_DIR", zemko::testRoot());
-    QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("hudview-settings.png"))));
-    QVERIFY(hud->width() >= 3 * 60);
-    QCOMPARE(hud->height(), 245);
-    // Every option shows its whole text.
+    QVERIFY(
+        window.grab().save(QDir(folder).filePath(QStringLiteral("hudview-page%1.png").arg(page))));
+    if (page == 2)
+        QCOMPARE(hud->height(), 245);
     for (QAbstractButton *button : hud->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(hud) && !button->text().isEmpty())
             QVERIFY2(button->width() >= button->sizeHint().width(),
