@@ -176,4 +176,27 @@
         <translation>Form</translation>
     </message>
 </context>
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>check_Updata</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>ZEMKO_web</source>
+        <translation>ZEMKO 官网</translation>
+    </message>
+    <message>
+        <source>ZEMKO_Help</source>
+        <translation>帮助与支持</translation>
+    </message>
+    <message>
+        <source>ZEMKO_connect_us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>ZEMKO_Apbout_Player</source>
+        <translation>关于播放器</translation>
+    </message>
+</context>
 </TS>

@@ -176,4 +176,27 @@
         <translation>Form</translation>
     </message>
 </context>
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>check_Updata</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>ZEMKO_web</source>
+        <translation>ZEMKO Website</translation>
+    </message>
+    <message>
+        <source>ZEMKO_Help</source>
+        <translation>Help &amp; Support</translation>
+    </message>
+    <message>
+        <source>ZEMKO_connect_us</source>
+        <translation>Contact Us</translation>
+    </message>
+    <message>
+        <source>ZEMKO_Apbout_Player</source>
+        <translation>About Player</translation>
+    </message>
+</context>
 </TS>
