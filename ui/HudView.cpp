@@ -79,9 +79,7 @@ HudView::HudView(const QString &title, const QString &message, int page, const Q
     ui->setupUi(this);
     ui->comboBox->setStyleSheet(QStringLiteral(
         "QComboBox {border: none;font-size: 12pt;background-color: #f0f0f0;}color: white;"
-        "QComboBox::down-arrow {image: url(:/Resources/PlayTool/xiangxia.png);}"
-        // A flat drop-down button, so the arrow sits on the grey field.
-        "QComboBox::drop-down {border: none; width: 24px;}"));
+        "QComboBox::down-arrow {image: url(:/Resources/PlayTool/xiangxia.png);}"));
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                    | Qt::NoDropShadowWindowHint);
