@@ -1,5 +1,6 @@
 #include "AppManager.h"
 #include "FileManager.h"
+#include "HudSizing.h"
 #include "HudView.h"
 #include "LogCapture.h"
 #include "RoundedDialog.h"
@@ -84,6 +85,9 @@ private slots:
     void filePathAction_data();
     void filePathAction();
     void messagePageSize();
+    void sizingRules_data();
+    void sizingRules();
+    void languageChangeKeepsCallerTexts();
     void pageScreenshots_data();
     void pageScreenshots();
 };
@@ -343,6 +347,59 @@ void TestHudView::messagePageSize()
     QCOMPARE(child<QLabel>(&shortMessage, "hintSingleTitle")->text(), QStringLiteral("Reminder"));
     // Centred on the parent.
     QCOMPARE(longMessage.geometry().center().x(), 500 - (longMessage.width() % 2 ? 0 : 1));
+}
+
+void TestHudView::sizingRules_data()
+{
+    QTest::addColumn<int>("labels");
+    QTest::addColumn<int>("playModes");
+    QTest::addColumn<int>("maps");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("labelColumn");
+    QTest::addRow("buttons decide: x 120 > 100") << 100 << 240 << 200 << 390 << 120;
+    QTest::addRow("map pair decides") << 100 << 150 << 300 << 480 << 150;
+    QTest::addRow("labels decide") << 130 << 240 << 200 << 420 << 130;
+    QTest::addRow("x equal to labels: labels") << 120 << 240 << 0 << 390 << 120;
+    QTest::addRow("odd half truncated") << 10 << 241 << 0 << 391 << 120;
+}
+
+void TestHudView::sizingRules()
+{
+    QFETCH(int, labels);
+    QFETCH(int, playModes);
+    QFETCH(int, maps);
+    QFETCH(int, width);
+    QFETCH(int, labelColumn);
+    QCOMPARE(HudSizing::settingsWidth(labels, playModes, maps), width);
+    QCOMPARE(HudSizing::settingsLabelColumn(labels, playModes, maps), labelColumn);
+    // Sort page: at least 350 wide, always 200 high.
+    QCOMPARE(HudSizing::sortSize(100, 150), QSize(350, 200));
+    QCOMPARE(HudSizing::sortSize(300, 200), QSize(420, 200));
+    QCOMPARE(HudSizing::sortSize(100, 400), QSize(480, 200));
+}
+
+// Retranslating the form must not bring back its placeholder texts.
+void TestHudView::languageChangeKeepsCallerTexts()
+{
+    HudView prompt(QStringLiteral("Select Map"), QStringLiteral("Restart?"), 0,
+                   QStringLiteral("mapAction"));
+    prompt.setConfirmText(QStringLiteral("Restart"));
+    HudView settings(QString(), QString(), 2, QString());
+    auto *combo = child<QComboBox>(&settings, "comboBox");
+    combo->setCurrentIndex(0);
+    QCOMPARE(AppManager::instance()->languageNumber(), 1);
+    // Widgets hear of the new translator through a posted event.
+    QTRY_COMPARE(child<QLabel>(&settings, "label_3")->text(), QStringLiteral("设置"));
+    QCOMPARE(child(&prompt, "hintCancelButton")->text(), QStringLiteral("取消"));
+    QCOMPARE(child(&prompt, "hintSourButton")->text(), QStringLiteral("Restart"));
+    QCOMPARE(child<QLabel>(&prompt, "hintTitle")->text(), QStringLiteral("Select Map"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(settings.height(), 245);
+
+    combo->setCurrentIndex(2);
+    QTRY_COMPARE(child<QLabel>(&settings, "label_3")->text(), QStringLiteral("Settings"));
+    QCOMPARE(combo->itemText(2), QStringLiteral("English"));
+    QCOMPARE(child(&prompt, "hintSourButton")->text(), QStringLiteral("Restart"));
 }
 
 void TestHudView::pageScreenshots_data()

@@ -4,6 +4,7 @@
 #include "ApplyFontToChildren.h"
 #include "FileManager.h"
 #include "FitHeightToHtml.h"
+#include "HudSizing.h"
 #include "SettingsValue.h"
 #include "ui_HudView.h"
 
@@ -178,11 +179,10 @@ void HudView::sizeToPage()
         sizeMessagePage(ui->textBrowser_2, aboutWidth);
         break;
     case 4: {
-        const int a = calculateMaxWidthOfWidgets({ui->sortTitleLable}) + 70;
-        const int b = calculateMaxWidthOfWidgetsButton(
+        const int title = calculateMaxWidthOfWidgets({ui->sortTitleLable});
+        const int buttons = calculateMaxWidthOfWidgetsButton(
             {ui->sortButtonOne, ui->sortButtonTwo, ui->sortButtonThree, ui->sortButtonFour});
-        const int w = qMax(a, b + 30) + 50;
-        setFixedSize(qMax(w, 350), 200);
+        setFixedSize(HudSizing::sortSize(title, buttons));
         break;
     }
     default:
@@ -241,12 +241,11 @@ void HudView::setSetItemW()
     const int b = calculateMaxWidthOfWidgetsButton(
         {ui->playModelOne, ui->playModelTwo, ui->playModelThree});
     const int c = buttonWidth(ui->mapType) + 20 + buttonWidth(ui->mapTypeOne) + 20;
-    const double x = qMax(b, c) / 0.6 * 0.3;
-    const int labelColumn = x > a ? int(x) : a;
+    const int labelColumn = HudSizing::settingsLabelColumn(a, b, c);
     // One label column, so the option buttons of every row line up.
     for (QWidget *label : labels)
         label->setFixedWidth(labelColumn);
-    int width = x > a ? int(3 * x + 30) : 3 * a + 30;
+    int width = HudSizing::settingsWidth(a, b, c);
     // Long translations must never be cut off.
     QLayout *pageLayout = ui->page_2->layout();
     pageLayout->activate();
