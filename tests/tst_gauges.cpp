@@ -87,6 +87,10 @@ void TestGauges::speedReadout_data()
                                   << "KM/H";
     QTest::addRow("empty") << "" << 1 << "0"
                            << "MPH";
+    QTest::addRow("nan text") << "nan" << 0 << "0"
+                              << "KM/H";
+    QTest::addRow("infinite text") << "inf" << 1 << "0"
+                                   << "MPH";
     QTest::addRow("beyond the scale") << "200" << 0 << "370"
                                       << "KM/H";
     QTest::addRow("large value without exponent") << "100000" << 0 << "185200"
