@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
+FileManager::FileManager(const QDBusConnection &sessionBus)
+    : m_sessionBus(sessionBus)
+{
+}
+
 bool FileManager::showItem(const QString &path)
 {
     const QFileInfo info(path);
@@ -18,8 +23,7 @@ bool FileManager::showItem(const QString &path)
 
 bool FileManager::showItemOverDBus(const QString &fileUrl)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!m_sessionBus.isConnected())
         return false;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"),
@@ -27,7 +31,7 @@ bool FileManager::showItemOverDBus(const QString &fileUrl)
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList {fileUrl} << QString();
     // Short time-out: the GUI thread waits for the answer.
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
+    const QDBusMessage reply = m_sessionBus.call(call, QDBus::Block, 2000);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         qDebug().noquote() << "文件管理器不可用" << reply.errorMessage();
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 
 // Shows a file in the desktop's file manager: the freedesktop FileManager1
@@ -9,6 +10,7 @@
 class FileManager
 {
 public:
+    explicit FileManager(const QDBusConnection &sessionBus = QDBusConnection::sessionBus());
     virtual ~FileManager() = default;
 
     // True when either step was accepted by the desktop.
@@ -17,4 +19,7 @@ public:
 protected:
     virtual bool showItemOverDBus(const QString &fileUrl);
     virtual bool openFolder(const QString &folder);
+
+private:
+    QDBusConnection m_sessionBus;
 };
