@@ -1,9 +1,11 @@
 #include "FileManager.h"
+#include "PrivateBus.h"
 #include "TestEnvironment.h"
 
 #include <QDBusConnection>
-#include <QProcess>
 #include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -46,32 +48,21 @@ class TestFileManager : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void showsItemOverTheBus();
     void fallsBackToTheFolder_data();
     void fallsBackToTheFolder();
 
 private:
-    QProcess m_daemon;
+    std::unique_ptr<PrivateBus> m_bus;
     QString m_address;
 };
 
 void TestFileManager::initTestCase()
 {
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                    QStringLiteral("--print-address=1")});
-    if (!m_daemon.waitForStarted())
+    m_bus = std::make_unique<PrivateBus>();
+    m_address = m_bus->address();
+    if (m_address.isEmpty())
         QSKIP("dbus-daemon is not installed");
-    QVERIFY(m_daemon.waitForReadyRead(10000));
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    QVERIFY(!m_address.isEmpty());
-}
-
-void TestFileManager::cleanupTestCase()
-{
-    m_daemon.kill();
-    m_daemon.waitForFinished();
 }
 
 void TestFileManager::showsItemOverTheBus()
