@@ -1,7 +1,7 @@
 // Times the map track script and the JSON document of a one-hour record
 // (3 600 fixes, one per second), the figures the map panel and the record
 // store pay per file. Usage: bench_records [repetitions]
-#include "VideoMessage.h"
+#include "OneHourRecord.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,42 +13,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int fixCount = 3600;
-
-VideoMessage oneHourRecord()
-{
-    VideoMessage record;
-    record.path = QStringLiteral("/media/card/DCIM/20240101_120000_F.MP4");
-    record.fileName = QStringLiteral("20240101_120000_F.MP4");
-    record.duration = QString::number(fixCount);
-    record.durationM = fixCount * 1000LL;
-    record.isChina = true; // every point goes through the datum shift
-    for (int i = 0; i < fixCount; ++i) {
-        GPSModel fix;
-        fix.hour = QString::number(12 + i / 3600);
-        fix.minute = QString::number(i / 60 % 60);
-        fix.second = QString::number(i % 60);
-        fix.year = QStringLiteral("2024");
-        fix.month = QStringLiteral("1");
-        fix.status = true;
-        fix.nsind = QStringLiteral("N");
-        fix.ewind = QStringLiteral("E");
-        fix.speed = QString::number(20.0 + i % 40 * 0.5, 'f', 3);
-        fix.angle = float(i % 360);
-        fix.latitude = QString::number(22.55 + i * 0.00005, 'f', 6);
-        fix.longitude = QString::number(114.05 + i * 0.00007, 'f', 6);
-        fix.x = 0.01f * float(i % 7);
-        fix.y = -0.02f;
-        fix.z = 0.98f;
-        const QString key = QString::number(i);
-        record.gpsItems.insert(key, fix);
-        record.gsensorItems.insert(key,
-                                   {QString::number(fix.x, 'g', 6), QString::number(fix.y, 'g', 6),
-                                    QString::number(fix.z, 'g', 6)});
-    }
-    return record;
-}
 
 // Time this thread spent on the CPU, in milliseconds: steadier than the
 // wall clock on a machine shared with builds.
@@ -93,7 +57,7 @@ int main(int argc, char **argv)
     const VideoMessage record = oneHourRecord();
     const QString json = record.toJson();
     QTextStream out(stdout);
-    out << "record of " << fixCount << " fixes, " << repetitions << " runs each\n";
+    out << "record of " << oneHourFixCount << " fixes, " << repetitions << " runs each\n";
     int sink = 0;
     measure(out, "trackScript Google", repetitions, [&] { sink += record.trackScript(0).size(); });
     measure(out, "trackScript Baidu", repetitions, [&] { sink += record.trackScript(1).size(); });

@@ -6,6 +6,7 @@
 // to a file the way the player's log does.
 #include "DbModel.h"
 #include "FileModel.h"
+#include "OneHourRecord.h"
 #include "RecordStore.h"
 #include "ScopedTransaction.h"
 #include "VideoMessage.h"
@@ -65,35 +66,6 @@ QList<RecordStore::Row> playlistRows(int count, const QString &folder)
         rows << row.toRow();
     }
     return rows;
-}
-
-VideoMessage oneHourRecord()
-{
-    VideoMessage record;
-    record.duration = QStringLiteral("3600");
-    record.durationM = 3600000;
-    for (int i = 0; i < 3600; ++i) {
-        GPSModel fix;
-        fix.hour = QString::number(12 + i / 3600);
-        fix.minute = QString::number(i / 60 % 60);
-        fix.second = QString::number(i % 60);
-        fix.year = QStringLiteral("2024");
-        fix.month = QStringLiteral("1");
-        fix.status = true;
-        fix.nsind = QStringLiteral("N");
-        fix.ewind = QStringLiteral("E");
-        fix.speed = QString::number(20.0 + i % 40 * 0.5, 'f', 3);
-        fix.angle = float(i % 360);
-        fix.latitude = QString::number(22.55 + i * 0.00005, 'f', 6);
-        fix.longitude = QString::number(114.05 + i * 0.00007, 'f', 6);
-        fix.x = 0.01f * float(i % 7);
-        fix.z = 0.98f;
-        record.gpsItems.insert(QString::number(i), fix);
-        record.gsensorItems.insert(
-            QString::number(i),
-            {QString::number(fix.x), QStringLiteral("0"), QString::number(fix.z)});
-    }
-    return record;
 }
 
 } // namespace
