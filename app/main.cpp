@@ -1,6 +1,7 @@
 #include "AppManager.h"
 #include "FileUtils.h"
 #include "LogToFile.h"
+#include "PlaylistIntake.h"
 #include "PowerInhibitor.h"
 #include "ZemkoResources.h"
 #include "ZemkoView.h"
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSize>
+#include <QTimer>
 
 #include <memory>
 #include <unistd.h>
@@ -57,6 +59,10 @@ int main(int argc, char *argv[])
         view.setGeometry((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2,
                          size.width(), size.height());
         view.show();
+        // "Open with" and the command line add files as the add dialog does.
+        const QStringList files = PlaylistIntake::mediaFiles(app.arguments().mid(1));
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &view, [&view, files] { view.addFiles(files); });
         result = app.exec();
     }
     settings.reset();
