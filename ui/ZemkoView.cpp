@@ -186,11 +186,8 @@ void ZemkoView::createWebView()
 
 void ZemkoView::createChannels()
 {
-    const QStringList vlcArguments = qEnvironmentVariableIsSet("ZEMKO_QUIET_AUDIO")
-        ? PlayObject::quietVlcArguments()
-        : QStringList();
     for (int i = 0; i < MainRenderView::kViewCount; ++i) {
-        auto *player = new PlayObject(nullptr, i, vlcArguments);
+        auto *player = new PlayObject(nullptr, i);
         player->setSizeProvider(storedPictureSize);
         player->setSnapshotFolderProvider(
             [] { return settingsValue(QStringLiteral("saveFilePath")); });
