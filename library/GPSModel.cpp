@@ -1,7 +1,9 @@
 #include "GPSModel.h"
 
+#include "JsonRecordReader.h"
 #include "JsonTextWriter.h"
 #include "MapConversion.h"
+#include "RecordFields.h"
 #include "ZCChinaLocation.h"
 
 #include <QJsonDocument>
@@ -14,41 +16,8 @@
 
 namespace {
 
-struct TextField
-{
-    const char *key;
-    QString GPSModel::*member;
-};
-
-// jsonPosition is written but never read back.
-const TextField readTextFields[] = {
-    {"hour", &GPSModel::hour},         {"minute", &GPSModel::minute},
-    {"second", &GPSModel::second},     {"year", &GPSModel::year},
-    {"month", &GPSModel::month},       {"day", &GPSModel::day},
-    {"nsind", &GPSModel::nsind},       {"ewind", &GPSModel::ewind},
-    {"reservd", &GPSModel::reservd},   {"speed", &GPSModel::speed},
-    {"latitude", &GPSModel::latitude}, {"longitude", &GPSModel::longitude},
-};
-
-struct FloatField
-{
-    const char *key;
-    float GPSModel::*member;
-};
-
-const FloatField floatFields[] = {
-    {"angle", &GPSModel::angle},
-    {"x", &GPSModel::x},
-    {"y", &GPSModel::y},
-    {"z", &GPSModel::z},
-};
-
-// A stored number too large for a float must not come back as infinity.
-float finiteFloat(const QJsonValue &value)
-{
-    const float f = static_cast<float>(value.toDouble());
-    return std::isfinite(f) ? f : 0.0f;
-}
+using RecordFields::fixFloats;
+using RecordFields::fixTexts;
 
 QString fixed6(double value)
 {
@@ -59,15 +28,18 @@ QString fixed6(double value)
 
 void GPSModel::fromJson(const QString &text)
 {
-    fromJsonObject(QJsonDocument::fromJson(text.toUtf8()).object());
+    const QByteArray utf8 = text.toUtf8();
+    if (!JsonRecordReader::readFix(utf8.constData(), utf8.size(), *this))
+        fromJsonObject(QJsonDocument::fromJson(utf8).object());
 }
 
 void GPSModel::fromJsonObject(const QJsonObject &object)
 {
-    for (const TextField &field : readTextFields)
+    for (const auto &field : fixTexts)
         this->*field.member = object.value(QLatin1String(field.key)).toString();
-    for (const FloatField &field : floatFields)
-        this->*field.member = finiteFloat(object.value(QLatin1String(field.key)));
+    for (const auto &field : fixFloats)
+        this->*field.member
+            = RecordFields::storedFloat(object.value(QLatin1String(field.key)).toDouble());
     status = object.value(QLatin1String("status")).toBool();
 }
 
@@ -83,10 +55,10 @@ void GPSModel::writeJson(JsonTextWriter &writer) const
     // The printer's key order, worked out once.
     static const std::vector<Member> members = [] {
         std::vector<Member> list;
-        for (int i = 0; i < int(std::size(readTextFields)); ++i)
-            list.push_back({QLatin1String(readTextFields[i].key), Text, i});
-        for (int i = 0; i < int(std::size(floatFields)); ++i)
-            list.push_back({QLatin1String(floatFields[i].key), Float, i});
+        for (int i = 0; i < int(std::size(fixTexts)); ++i)
+            list.push_back({QLatin1String(fixTexts[i].key), Text, i});
+        for (int i = 0; i < int(std::size(fixFloats)); ++i)
+            list.push_back({QLatin1String(fixFloats[i].key), Float, i});
         list.push_back({QLatin1String("status"), Status, 0});
         list.push_back({QLatin1String("jsonPosition"), Position, 0});
         std::sort(list.begin(), list.end(),
@@ -99,10 +71,10 @@ void GPSModel::writeJson(JsonTextWriter &writer) const
         writer.key(member.key);
         switch (member.kind) {
         case Text:
-            writer.value(this->*readTextFields[member.index].member);
+            writer.value(this->*fixTexts[member.index].member);
             break;
         case Float: {
-            const float value = this->*floatFields[member.index].member;
+            const float value = this->*fixFloats[member.index].member;
             writer.value(std::isfinite(value) ? double(value) : 0.0);
             break;
         }

@@ -1,7 +1,9 @@
 #include "VideoMessage.h"
 
+#include "JsonRecordReader.h"
 #include "JsonTextWriter.h"
 #include "MapConversion.h"
+#include "RecordFields.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -15,54 +17,9 @@
 
 namespace {
 
-template<typename T> struct Field
-{
-    const char *key;
-    T VideoMessage::*member;
-};
-
-// jsonAllPosition is written but not read back, so it is not listed here.
-const Field<QString> textFields[] = {
-    {"path", &VideoMessage::path},
-    {"time", &VideoMessage::time},
-    {"fileSize", &VideoMessage::fileSize},
-    {"fileName", &VideoMessage::fileName},
-    {"size", &VideoMessage::size},
-    {"format", &VideoMessage::format},
-    {"demuxer", &VideoMessage::demuxer},
-    {"duration", &VideoMessage::duration},
-    {"videoFormat", &VideoMessage::videoFormat},
-    {"videoCodec", &VideoMessage::videoCodec},
-    {"pixelFormat", &VideoMessage::pixelFormat},
-    {"videoSize", &VideoMessage::videoSize},
-    {"currentVideoSize", &VideoMessage::currentVideoSize},
-    {"displaySize", &VideoMessage::displaySize},
-    {"hwdec", &VideoMessage::hwdec},
-    {"videoAspect", &VideoMessage::videoAspect},
-    {"audioCodec", &VideoMessage::audioCodec},
-    {"videoBitRate", &VideoMessage::videoBitRate},
-    {"audioBitRate", &VideoMessage::audioBitRate},
-    {"videoFrameRate", &VideoMessage::videoFrameRate},
-    {"resolution", &VideoMessage::resolution},
-    {"width", &VideoMessage::width},
-    {"height", &VideoMessage::height},
-    {"name", &VideoMessage::name},
-    {"aevSpeed", &VideoMessage::aevSpeed},
-    {"maxSpeed", &VideoMessage::maxSpeed},
-    {"distance", &VideoMessage::distance},
-};
-
-const Field<int> intFields[] = {
-    {"totalSpeedNum", &VideoMessage::totalSpeedNum},
-    {"gpsTotailNum", &VideoMessage::gpsTotailNum},
-    {"filesType", &VideoMessage::filesType},
-};
-
-const Field<bool> boolFields[] = {
-    {"isProfileHigh", &VideoMessage::isProfileHigh},
-    {"isChina", &VideoMessage::isChina},
-    {"isSave", &VideoMessage::isSave},
-};
+using RecordFields::recordBools;
+using RecordFields::recordInts;
+using RecordFields::recordTexts;
 
 const QLatin1String durationMKey("durationM");
 const QLatin1String gpsItemsKey("gpsItems");
@@ -71,7 +28,7 @@ const QLatin1String gsensorItemsKey("gsensorItems");
 QString sampleText(const QJsonValue &value)
 {
     if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', 6);
+        return RecordFields::sampleNumberText(value.toDouble());
     return value.toString();
 }
 
@@ -89,13 +46,13 @@ VideoMessage::~VideoMessage()
 
 void VideoMessage::reset()
 {
-    for (const auto &field : textFields)
+    for (const auto &field : recordTexts)
         (this->*field.member).clear();
     width = QStringLiteral("0");
     height = QStringLiteral("0");
-    for (const auto &field : intFields)
+    for (const auto &field : recordInts)
         this->*field.member = 0;
-    for (const auto &field : boolFields)
+    for (const auto &field : recordBools)
         this->*field.member = false;
     durationM = 0;
     jsonAllPosition.clear();
@@ -115,12 +72,12 @@ QString VideoMessage::toJson() const
     // The printer's key order, worked out once.
     static const std::vector<Member> members = [] {
         std::vector<Member> list;
-        for (int i = 0; i < int(std::size(textFields)); ++i)
-            list.push_back({QLatin1String(textFields[i].key), Text, i});
-        for (int i = 0; i < int(std::size(intFields)); ++i)
-            list.push_back({QLatin1String(intFields[i].key), Int, i});
-        for (int i = 0; i < int(std::size(boolFields)); ++i)
-            list.push_back({QLatin1String(boolFields[i].key), Bool, i});
+        for (int i = 0; i < int(std::size(recordTexts)); ++i)
+            list.push_back({QLatin1String(recordTexts[i].key), Text, i});
+        for (int i = 0; i < int(std::size(recordInts)); ++i)
+            list.push_back({QLatin1String(recordInts[i].key), Int, i});
+        for (int i = 0; i < int(std::size(recordBools)); ++i)
+            list.push_back({QLatin1String(recordBools[i].key), Bool, i});
         list.push_back({durationMKey, Millis, 0});
         list.push_back({QLatin1String("jsonAllPosition"), AllPosition, 0});
         list.push_back({gpsItemsKey, Fixes, 0});
@@ -136,13 +93,13 @@ QString VideoMessage::toJson() const
         writer.key(member.key);
         switch (member.kind) {
         case Text:
-            writer.value(this->*textFields[member.index].member);
+            writer.value(this->*recordTexts[member.index].member);
             break;
         case Int:
-            writer.value(qint64(this->*intFields[member.index].member));
+            writer.value(qint64(this->*recordInts[member.index].member));
             break;
         case Bool:
-            writer.value(this->*boolFields[member.index].member);
+            writer.value(this->*recordBools[member.index].member);
             break;
         case Millis:
             writer.value(durationM);
@@ -177,15 +134,26 @@ QString VideoMessage::toJson() const
 
 void VideoMessage::fromJson(const QString &text)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+    fromJsonUtf8(text.toUtf8());
+}
+
+void VideoMessage::fromJsonUtf8(const QByteArray &utf8)
+{
+    if (!JsonRecordReader::read(utf8.constData(), utf8.size(), *this))
+        fromJsonTree(utf8);
+}
+
+void VideoMessage::fromJsonTree(const QByteArray &utf8)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(utf8);
     if (!document.isObject())
         return;
     const QJsonObject object = document.object();
-    for (const auto &field : textFields)
+    for (const auto &field : recordTexts)
         this->*field.member = object.value(QLatin1String(field.key)).toString();
-    for (const auto &field : intFields)
+    for (const auto &field : recordInts)
         this->*field.member = object.value(QLatin1String(field.key)).toInt();
-    for (const auto &field : boolFields)
+    for (const auto &field : recordBools)
         this->*field.member = object.value(QLatin1String(field.key)).toBool();
     const QJsonValue millis = object.value(durationMKey);
     durationM = millis.isDouble() ? static_cast<qint64>(millis.toDouble()) : 0;

@@ -2,6 +2,7 @@
 
 #include "GPSModel.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,11 @@ public:
     // wrongly typed members read as empty, 0 or false; track entries are
     // replaced key by key, entries absent from the document stay.
     void fromJson(const QString &text);
+    // The same from the document's UTF-8 bytes: the single-pass reader,
+    // or fromJsonTree for anything outside its plain shape.
+    void fromJsonUtf8(const QByteArray &utf8);
+    // The QJsonDocument decoding; the reference for the single-pass reader.
+    void fromJsonTree(const QByteArray &utf8);
 
     // Sets isSave, then gives the columns of the "VideoMessage" table.
     QMap<QString, QString> toRow();
