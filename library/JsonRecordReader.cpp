@@ -6,8 +6,10 @@
 
 #include <QMap>
 #include <QStringList>
+#include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -37,7 +39,8 @@ public:
     QString get(const char *text, int length)
     {
         quint64 packed = 0;
-        std::memcpy(&packed, text, size_t(length));
+        for (int i = 0; i < length; ++i)
+            packed |= quint64(static_cast<unsigned char>(text[i])) << (8 * i);
         Slot &slot
             = m_slots[((packed + quint64(length)) * 0x9E3779B97F4A7C15ULL) >> (64 - slotBits)];
         if (slot.length != length || slot.packed != packed) {
@@ -114,6 +117,15 @@ const std::vector<Member> &fixMembers()
     return members;
 }
 
+bool sameBytes(const char *a, const char *b, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 // Finds a member, trying the one after the previous match first: the
 // printer writes members in this order.
 class MemberLookup
@@ -130,7 +142,7 @@ public:
         for (int step = 0; step < count; ++step) {
             const int i = (m_next + step) % count;
             const Member &member = m_members[size_t(i)];
-            if (member.length == length && std::memcmp(member.key, key, size_t(length)) == 0) {
+            if (member.length == length && sameBytes(member.key, key, length)) {
                 m_next = (i + 1) % count;
                 return i;
             }
@@ -212,12 +224,14 @@ void Parser::skipSpace()
     while (m_p < m_end) {
         const char c = *m_p;
         if (c == ' ') {
-            ++m_p;
-            // Indentation comes in long runs of spaces.
-            quint64 eight;
-            while (m_end - m_p >= 8
-                   && (std::memcpy(&eight, m_p, 8), eight == 0x2020202020202020ULL))
-                m_p += 8;
+            // Indentation comes in long runs of spaces: eight at a time, then
+            // the rest of the run in one step.
+            if (m_end - m_p >= 8) {
+                const quint64 diff = qFromLittleEndian<quint64>(m_p) ^ 0x2020202020202020ULL;
+                m_p += diff == 0 ? 8 : qCountTrailingZeroBits(diff) / 8;
+            } else {
+                ++m_p;
+            }
         } else if (c == '\n' || c == '\r' || c == '\t') {
             ++m_p;
         } else {
@@ -235,25 +249,29 @@ bool Parser::consume(char c)
     return true;
 }
 
+// Bytes that end the plain scan of a string: the closing quote, escapes,
+// control characters and everything outside ASCII.
+const std::array<bool, 256> stringStops = [] {
+    std::array<bool, 256> stops {};
+    for (int c = 0; c < 256; ++c)
+        stops[size_t(c)] = c == '"' || c == '\\' || c < 0x20 || c >= 0x80;
+    return stops;
+}();
+
 bool Parser::plainString(const char *&text, int &length)
 {
     if (!peek('"'))
         return false;
     const char *start = m_p + 1;
     const char *p = start;
-    while (p < m_end) {
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c == '"') {
-            text = start;
-            length = int(p - start);
-            m_p = p + 1;
-            return true;
-        }
-        if (c == '\\' || c < 0x20 || c >= 0x80)
-            return false;
+    while (p < m_end && !stringStops[static_cast<unsigned char>(*p)])
         ++p;
-    }
-    return false;
+    if (p == m_end || *p != '"')
+        return false;
+    text = start;
+    length = int(p - start);
+    m_p = p + 1;
+    return true;
 }
 
 bool Parser::key(const char *&text, int &length)
@@ -618,25 +636,28 @@ bool Parser::keyText(const char *key, int length, QString &out)
 
 // Members under strictly ascending keys only: the printer's order, and no
 // duplicate whose resolution would have to be copied.
+// Members under strictly ascending keys only: the printer's order, and no
+// duplicate whose resolution would have to be copied. Keys point into the
+// document, which outlives the parse.
 class KeyOrder
 {
 public:
     bool next(const char *key, int length)
     {
-        if (m_hasPrevious) {
-            const int common = std::min(length, int(m_previous.size()));
-            const int order = std::memcmp(m_previous.data(), key, size_t(common));
-            if (order > 0 || (order == 0 && length <= int(m_previous.size())))
+        if (m_previous) {
+            const int common = std::min(length, m_length);
+            const int order = std::memcmp(m_previous, key, size_t(common));
+            if (order > 0 || (order == 0 && length <= m_length))
                 return false;
         }
-        m_previous.assign(key, size_t(length));
-        m_hasPrevious = true;
+        m_previous = key;
+        m_length = length;
         return true;
     }
 
 private:
-    std::string m_previous;
-    bool m_hasPrevious = false;
+    const char *m_previous = nullptr;
+    int m_length = 0;
 };
 
 bool Parser::parseFix(GPSModel &fix)
@@ -683,13 +704,12 @@ bool Parser::fixes(QMap<QString, GPSModel> &out)
         skipSpace();
         if (!peek('{'))
             return skipValue();
-        GPSModel fix;
         QString entryKey;
-        if (!parseFix(fix) || !keyText(name, length, entryKey))
-            return false;
-        // Ascending keys: each entry goes at the end.
-        out.insert(out.cend(), entryKey, std::move(fix));
-        return true;
+        keyText(name, length, entryKey);
+        // Ascending keys: each entry goes at the end. Filled in place, since
+        // a failed parse throws the whole map away.
+        const auto entry = out.insert(out.cend(), entryKey, GPSModel());
+        return parseFix(entry.value());
     });
 }
 

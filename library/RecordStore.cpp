@@ -2,16 +2,20 @@
 
 #include "DbModel.h"
 #include "FileUtils.h"
+#include "JsonRecordReader.h"
 #include "ScopedTransaction.h"
 #include "StoreStatements.h"
 #include "VideoMessage.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+
+#include <sqlite3.h>
 
 #include <memory>
 #include <vector>
@@ -52,6 +56,66 @@ bool run(QSqlQuery &query, const QString &statement, const QStringList &values =
     for (const QString &value : values)
         query.addBindValue(value);
     return query.exec();
+}
+
+struct StatementDeleter
+{
+    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
+};
+using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+// Fills the record from the "jsonMessage" column of every result row, read
+// as the UTF-8 bytes SQLite keeps: Qt's driver would hand each document
+// (2 MiB for an hour's track) over as UTF-16, to be turned back into UTF-8
+// for decoding. False when the statement or a value is anything but plain
+// text; the caller then resets the record and runs the query through Qt,
+// which also logs the error.
+bool readRecordDocuments(const QSqlDatabase &database, const QString &statement,
+                         const QStringList &values, VideoMessage &record, bool &found)
+{
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.data());
+    if (!connection)
+        return false;
+    sqlite3_stmt *prepared = nullptr;
+    if (sqlite3_prepare16_v2(connection, statement.utf16(), -1, &prepared, nullptr) != SQLITE_OK)
+        return false;
+    const StatementHandle query(prepared);
+    for (int i = 0; i < values.size(); ++i) {
+        if (sqlite3_bind_text16(prepared, i + 1, values.at(i).utf16(),
+                                values.at(i).size() * int(sizeof(QChar)), SQLITE_TRANSIENT)
+            != SQLITE_OK)
+            return false;
+    }
+    int column = -1;
+    for (int i = 0; i < sqlite3_column_count(prepared); ++i) {
+        if (qstrcmp(sqlite3_column_name(prepared, i), "jsonMessage") == 0)
+            column = i;
+    }
+    if (column < 0)
+        return false;
+    found = false;
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
+        if (sqlite3_column_type(prepared, column) != SQLITE_TEXT)
+            return false;
+        found = true;
+        const char *utf8 = reinterpret_cast<const char *>(sqlite3_column_text(prepared, column));
+        if (!utf8)
+            return false;
+        if (JsonRecordReader::read(utf8, sqlite3_column_bytes(prepared, column), record))
+            continue;
+        // Odd documents, invalid UTF-8 included, take the text exactly as
+        // Qt's driver would give it.
+        const void *utf16 = sqlite3_column_text16(prepared, column);
+        if (!utf16)
+            return false;
+        record.fromJson(QString(static_cast<const QChar *>(utf16),
+                                sqlite3_column_bytes16(prepared, column) / int(sizeof(QChar))));
+    }
+    return step == SQLITE_DONE;
 }
 
 } // namespace
@@ -245,11 +309,18 @@ void RecordStore::selectRecord(TableKind kind, int limit, const Row &conditions,
     record->reset();
     bool found = false;
     if (knownColumns(conditions.keys() + orderColumns)) {
-        QSqlQuery query(m_database);
         const QString statement = StoreStatements::select(
             StoreStatements::Select::One, m_currentTable, limit, conditions, orderColumns);
+        const bool isRecordTable = m_currentTable == QLatin1String("VideoMessage");
+        if (isRecordTable
+            && readRecordDocuments(m_database, statement, conditions.values(), *record, found)) {
+            callback(*record, found);
+            return;
+        }
+        record->reset();
+        found = false;
+        QSqlQuery query(m_database);
         if (run(query, statement, conditions.values())) {
-            const bool isRecordTable = m_currentTable == QLatin1String("VideoMessage");
             while (query.next()) {
                 found = true;
                 if (isRecordTable)

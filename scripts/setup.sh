@@ -8,6 +8,8 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format
     # Qt 5.15
     qtbase5-dev qtwebengine5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools
+    # SQLite C API beside the Qt driver, for reading record documents as UTF-8
+    libsqlite3-dev
     # playback and media
     libvlc-dev libvlc-bin vlc-plugin-base
     libavformat-dev libavcodec-dev libavutil-dev ffmpeg
