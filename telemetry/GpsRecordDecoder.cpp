@@ -1,5 +1,6 @@
 #include "GpsRecordDecoder.h"
 
+#include "DecimalText.h"
 #include "GpsTrackBuilder.h"
 
 #include <QStringList>
@@ -26,7 +27,7 @@ QString letter(char c)
 
 QString nmeaAngle(double value, char hemisphere)
 {
-    return GpsTrackBuilder::getLatOrLon(QString::number(value, 'f', 6), letter(hemisphere));
+    return GpsTrackBuilder::getLatOrLon(DecimalText::fixed(value, 6), letter(hemisphere));
 }
 
 template<typename Record> void setTimes(GPSModel &fix, const Record &r)
@@ -54,7 +55,7 @@ GPSModel GpsRecordDecoder::toFix(const HDGPSMessageZEMKO &r)
     setFlags(fix, r.status, r.nsind, r.ewind);
     fix.latitude = nmeaAngle(r.latitude, r.nsind);
     fix.longitude = nmeaAngle(r.longitude, r.ewind);
-    fix.speed = QString::number(r.speed, 'f', 3);
+    fix.speed = DecimalText::fixed(r.speed, 3);
     fix.angle = r.course;
     fix.x = axis(r.gx / 1024.0);
     fix.y = axis(r.gy / 1024.0);
@@ -70,7 +71,7 @@ GPSModel GpsRecordDecoder::toFix(const SOneGpsMessage &r)
     setFlags(fix, r.status, r.nsind, r.ewind);
     fix.longitude = nmeaAngle(r.longitude, r.ewind);
     fix.latitude = nmeaAngle(r.latitude, r.nsind);
-    fix.speed = QString::number(r.speed, 'f', 3);
+    fix.speed = DecimalText::fixed(r.speed, 3);
     fix.angle = r.course;
     fix.x = axis(r.gx / 256.0);
     fix.y = axis(r.gy / 256.0);
@@ -93,7 +94,7 @@ GPSModel GpsRecordDecoder::fromDoubleLayout(const RMCINFO_R4K8 &r, bool unsigned
     setFlags(fix, r.status, r.nsind, r.ewind);
     fix.latitude = nmeaAngle(r.latitude, r.nsind);
     fix.longitude = nmeaAngle(r.longitude, r.ewind);
-    fix.speed = QString::number(r.speed, 'f', 3);
+    fix.speed = DecimalText::fixed(r.speed, 3);
     fix.angle = static_cast<float>(r.course);
     fix.x = axis(r.gx / 1024.0);
     fix.y = axis(r.gy / 1024.0);
@@ -117,7 +118,7 @@ GPSModel GpsRecordDecoder::toFix(const GPSInfo_Hisi &r)
 {
     auto degrees = [](quint8 d, quint8 m, quint16 s100) {
         const float value = static_cast<float>(d + m / 60.0 + (s100 / 3600.0) / 100);
-        return QString::number(value, 'f', 6);
+        return DecimalText::fixed(value, 6);
     };
     GPSModel fix;
     fix.year = QString::number(r.year);
@@ -130,8 +131,8 @@ GPSModel GpsRecordDecoder::toFix(const GPSInfo_Hisi &r)
         degrees(r.lonDegrees, r.lonMinutes, r.lonSeconds100), fix.ewind);
     fix.latitude = GpsTrackBuilder::getLatOrLon1(
         degrees(r.latDegrees, r.latMinutes, r.latSeconds100), fix.nsind);
-    const double kmh = QString::number(r.speedKmh, 'f', 3).toDouble();
-    fix.speed = QString::number(kmh / knotsPerKmh, 'f', 3);
+    const double kmh = DecimalText::fixed(r.speedKmh, 3).toDouble();
+    fix.speed = DecimalText::fixed(kmh / knotsPerKmh, 3);
     fix.angle = r.course;
     fix.x = axis(r.gx);
     fix.y = axis(r.gy);
@@ -163,9 +164,9 @@ GPSModel GpsRecordDecoder::toFix(const GpsTextRecord &r)
         fix.ewind = field(9);
     }
     fix.latitude
-        = GpsTrackBuilder::getLatOrLon(QString::number(field(6).toDouble(), 'f', 6), field(7));
+        = GpsTrackBuilder::getLatOrLon(DecimalText::fixed(field(6).toDouble(), 6), field(7));
     fix.longitude
-        = GpsTrackBuilder::getLatOrLon(QString::number(field(8).toDouble(), 'f', 6), field(9));
+        = GpsTrackBuilder::getLatOrLon(DecimalText::fixed(field(8).toDouble(), 6), field(9));
     fix.speed = field(10);
     bool ok = false;
     const int course = field(11).toInt(&ok);

@@ -1,5 +1,6 @@
 #include "GpsTrackBuilder.h"
 
+#include "DecimalText.h"
 #include "ZCChinaLocation.h"
 
 #include <QDebug>
@@ -28,9 +29,9 @@ QString signedDegrees(double value, const QString &earth)
         return QStringLiteral("0");
     switch (hemisphereSign(earth)) {
     case Sign::Keep:
-        return QString::number(value, 'f', 6);
+        return DecimalText::fixed(value, 6);
     case Sign::Negative:
-        return QString::number(-std::fabs(value), 'f', 6);
+        return DecimalText::fixed(-std::fabs(value), 6);
     case Sign::Invalid:
         break;
     }
@@ -115,9 +116,9 @@ void GpsTrackBuilder::createGpsShowData(GPSModel &model)
     model.y = finiteOrZero(model.y);
     model.z = finiteOrZero(model.z);
     m_record.gsensorItems.insert(key,
-                                 {QString::number(model.x, 'g', 6),
-                                  QString::number(model.y, 'g', 6),
-                                  QString::number(model.z, 'g', 6)});
+                                 {DecimalText::general(model.x, 6),
+                                  DecimalText::general(model.y, 6),
+                                  DecimalText::general(model.z, 6)});
     m_record.filesType = model.fixFormat;
 
     if (model.isZeroPosition() || !model.status)
@@ -131,7 +132,7 @@ void GpsTrackBuilder::createGpsShowData(GPSModel &model)
         m_speedSum = static_cast<int>(m_speedSum + speed);
         ++m_speedCount;
         if (m_record.maxSpeed.toDouble() < speed)
-            m_record.maxSpeed = QString::number(speed, 'f', 3);
+            m_record.maxSpeed = DecimalText::fixed(speed, 3);
     } else {
         model.speed = QStringLiteral("0");
     }
@@ -150,7 +151,7 @@ void GpsTrackBuilder::parseGPSComplete()
     // division by the packet rate; the sample count does, it counts seconds.
     QString mean = QStringLiteral("0");
     if (m_speedSum >= 1 && m_speedCount >= 1)
-        mean = QString::number(double(m_speedSum) / m_speedCount, 'f', 3);
+        mean = DecimalText::fixed(double(m_speedSum) / m_speedCount, 3);
     m_record.aevSpeed = mean;
     m_record.totalSpeedNum = m_packetRate > 1 ? m_speedCount / m_packetRate : m_speedCount;
     m_record.gpsTotailNum = m_validFixCount;
