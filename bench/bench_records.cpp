@@ -67,6 +67,12 @@ int main(int argc, char **argv)
         copy.fromJson(json);
         sink += copy.gpsItems.size();
     });
+    const QByteArray utf8 = json.toUtf8();
+    measure(out, "fromJsonTree (QJsonDocument)", repetitions, [&] {
+        VideoMessage copy;
+        copy.fromJsonTree(utf8);
+        sink += copy.gpsItems.size();
+    });
     out << "JSON document: " << json.toUtf8().size() << " bytes ("
         << QString::number(json.toUtf8().size() / 1024.0 / 1024.0, 'f', 2) << " MiB)\n";
     out << "Google script: " << record.trackScript(0).size()
