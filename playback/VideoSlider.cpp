@@ -1,9 +1,11 @@
 #include "VideoSlider.h"
 
+#include "SliderHandlePress.h"
 #include "SliderMath.h"
 
 #include <QDebug>
 #include <QMouseEvent>
+#include <QStyleOptionSlider>
 
 VideoSlider::VideoSlider(QWidget *parent)
     : QSlider(parent)
@@ -17,7 +19,11 @@ void VideoSlider::mousePressEvent(QMouseEvent *event)
     qDebug().noquote() << "点击Slider滑动到:" << value << "   最大:" << maximum();
     setValue(value);
     emit pslsliderPressed();
-    QSlider::mousePressEvent(event);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    QMouseEvent onHandle = pressOnHandle(*this, option, *event);
+    QSlider::mousePressEvent(&onHandle);
+    event->setAccepted(onHandle.isAccepted());
 }
 
 void VideoSlider::mouseReleaseEvent(QMouseEvent *event)

@@ -1,9 +1,11 @@
 #include "VideoVerticalSlider.h"
 
+#include "SliderHandlePress.h"
 #include "SliderMath.h"
 
 #include <QDebug>
 #include <QMouseEvent>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 VideoVerticalSlider::VideoVerticalSlider(QWidget *parent)
@@ -20,7 +22,11 @@ void VideoVerticalSlider::mousePressEvent(QMouseEvent *event)
     setValue(value);
     triggerAction(QAbstractSlider::SliderMove);
     emit pslsliderPressed();
-    QSlider::mousePressEvent(event);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    QMouseEvent onHandle = pressOnHandle(*this, option, *event);
+    QSlider::mousePressEvent(&onHandle);
+    event->setAccepted(onHandle.isAccepted());
 }
 
 void VideoVerticalSlider::mouseReleaseEvent(QMouseEvent *event)

@@ -199,4 +199,19 @@
         <translation>关于播放器</translation>
     </message>
 </context>
+<context>
+    <name>ToolHud</name>
+    <message>
+        <source>2X</source>
+        <translation>2X</translation>
+    </message>
+    <message>
+        <source>1X</source>
+        <translation>1X</translation>
+    </message>
+    <message>
+        <source>0.5X</source>
+        <translation>0.5X</translation>
+    </message>
+</context>
 </TS>
