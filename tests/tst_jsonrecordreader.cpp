@@ -317,7 +317,8 @@ void TestJsonRecordReader::randomDocuments()
     QRandomGenerator random(20240101);
     int taken = 0;
     for (int i = 0; i < 400; ++i) {
-        QByteArray document = sampleRecord(random, random.bounded(12), i % 8 == 1).toJson().toUtf8();
+        QByteArray document
+            = sampleRecord(random, random.bounded(12), i % 8 == 1).toJson().toUtf8();
         if (i % 4 != 0)
             document = mutated(document, random);
         const QString difference = compareDecoders(document);
