@@ -1,9 +1,11 @@
 #include "TestEnvironment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <unistd.h>
 
 namespace zemko {
 
@@ -44,3 +46,10 @@ QString testRoot()
 }
 
 } // namespace zemko
+
+void zemko::prepareWebEngine()
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}

@@ -10,13 +10,17 @@ namespace zemko {
 void prepareTestEnvironment();
 // The temporary folder made by prepareTestEnvironment().
 QString testRoot();
+// What QtWebEngine needs before the application object exists: no sandbox
+// when run as root (it would end the process), shared GL contexts.
+void prepareWebEngine();
 
 } // namespace zemko
 
-#define ZEMKO_TEST_MAIN_WITH(AppClass, TestObject)                                                 \
+#define ZEMKO_TEST_MAIN_WITH(AppClass, TestObject, ...)                                            \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         zemko::prepareTestEnvironment();                                                           \
+        __VA_ARGS__;                                                                               \
         AppClass app(argc, argv);                                                                  \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
@@ -25,3 +29,5 @@ QString testRoot();
 
 #define ZEMKO_TEST_GUILESS_MAIN(TestObject) ZEMKO_TEST_MAIN_WITH(QCoreApplication, TestObject)
 #define ZEMKO_TEST_WIDGETS_MAIN(TestObject) ZEMKO_TEST_MAIN_WITH(QApplication, TestObject)
+#define ZEMKO_TEST_WEBENGINE_MAIN(TestObject)                                                      \
+    ZEMKO_TEST_MAIN_WITH(QApplication, TestObject, zemko::prepareWebEngine())

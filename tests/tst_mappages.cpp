@@ -12,8 +12,6 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
-#include <unistd.h>
-
 namespace {
 // Keeps the test off the network: every tile request fails at once, as on a
 // machine without a connection.
@@ -207,17 +205,5 @@ void TestMapPages::callsBeforeTrackAreHarmless()
              48.137154);
 }
 
-int main(int argc, char **argv)
-{
-    zemko::prepareTestEnvironment();
-    // QtWebEngine exits the process when started as root with its sandbox.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestMapPages tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
-
+ZEMKO_TEST_WEBENGINE_MAIN(TestMapPages)
 #include "tst_mappages.moc"
