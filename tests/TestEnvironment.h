@@ -16,18 +16,19 @@ void prepareWebEngine();
 
 } // namespace zemko
 
-#define ZEMKO_TEST_MAIN_WITH(AppClass, TestObject, ...)                                            \
+#define ZEMKO_TEST_MAIN_WITH(AppClass, TestObject, setup)                                          \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         zemko::prepareTestEnvironment();                                                           \
-        __VA_ARGS__;                                                                               \
+        setup;                                                                                     \
         AppClass app(argc, argv);                                                                  \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
 
-#define ZEMKO_TEST_GUILESS_MAIN(TestObject) ZEMKO_TEST_MAIN_WITH(QCoreApplication, TestObject)
-#define ZEMKO_TEST_WIDGETS_MAIN(TestObject) ZEMKO_TEST_MAIN_WITH(QApplication, TestObject)
+#define ZEMKO_TEST_GUILESS_MAIN(TestObject)                                                        \
+    ZEMKO_TEST_MAIN_WITH(QCoreApplication, TestObject, (void)0)
+#define ZEMKO_TEST_WIDGETS_MAIN(TestObject) ZEMKO_TEST_MAIN_WITH(QApplication, TestObject, (void)0)
 #define ZEMKO_TEST_WEBENGINE_MAIN(TestObject)                                                      \
     ZEMKO_TEST_MAIN_WITH(QApplication, TestObject, zemko::prepareWebEngine())

@@ -195,5 +195,5 @@ void TestResources::contactSheet()
     qDebug().noquote() << "contact sheet:" << path;
 }
 
-ZEMKO_TEST_MAIN_WITH(QGuiApplication, TestResources)
+ZEMKO_TEST_MAIN_WITH(QGuiApplication, TestResources, (void)0)
 #include "tst_resources.moc"
