@@ -49,8 +49,8 @@ void TestStartup::windowOpensAndClosesInOrder_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QRect>("geometry");
     // Centred on the 1920 x 1080 test screen.
-    QTest::addRow("first run") << 1 << QByteArray() << QRect(460, 220, 1000, 640);
-    QTest::addRow("second run appends") << 2 << QByteArray() << QRect(460, 220, 1000, 640);
+    QTest::addRow("first run") << 1 << QByteArray() << QRect(460, 220, 1080, 680);
+    QTest::addRow("second run appends") << 2 << QByteArray() << QRect(460, 220, 1080, 680);
     QTest::addRow("stored size") << 3 << QByteArray("[General]\nmainWindowSize=@Size(1200 800)\n")
                                  << QRect(360, 140, 1200, 800);
     QTest::addRow("garbage settings")
@@ -58,7 +58,7 @@ void TestStartup::windowOpensAndClosesInOrder_data()
         << QByteArray(
                "[General]\nmainWindowSize=banana\nZemkoLanguage=\\x1\\0\nuserSelectMapTyp=-5\n"
                "userSelectSpeedType=@Variant(\\0\\0)\n")
-        << QRect(460, 220, 1000, 640);
+        << QRect(460, 220, 1080, 680);
 }
 
 namespace {
@@ -144,7 +144,7 @@ void TestStartup::startsInAHostileEnvironment()
     QVERIFY(player.waitForStarted());
     const unsigned long window = waitForWindow(x11, player);
     QVERIFY2(window, "no window titled ZEMKO Player appeared");
-    QCOMPARE(x11.geometry(window).size(), QSize(1000, 640));
+    QCOMPARE(x11.geometry(window).size(), QSize(1080, 680));
     x11.requestClose(window);
     QVERIFY(player.waitForFinished(30000));
     QCOMPARE(player.exitCode(), 0);
