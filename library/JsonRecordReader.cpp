@@ -212,6 +212,13 @@ private:
     // Calls member(key, length) for every member; refuses duplicated keys
     // among the first 64 members of the table (unknown keys are skipped).
     template<typename OnMember> bool object(OnMember member);
+    // An object of the members in table: unknown keys are skipped, a known
+    // key given twice refuses the document; onMember(member) reads the value.
+    template<typename OnMember>
+    bool tableObject(const std::vector<Member> &table, OnMember onMember);
+    // An object of entries in ascending key order (anything else is
+    // skipped); onEntry(key, length) reads each value.
+    template<typename OnEntry> bool keyedObject(OnEntry onEntry);
 
     const char *m_p;
     const char *m_end;
@@ -660,10 +667,10 @@ private:
     int m_length = 0;
 };
 
-bool Parser::parseFix(GPSModel &fix)
+template<typename OnMember>
+bool Parser::tableObject(const std::vector<Member> &table, OnMember onMember)
 {
-    const std::vector<Member> &members = fixMembers();
-    MemberLookup lookup(members);
+    MemberLookup lookup(table);
     quint64 seen = 0;
     return object([&](const char *name, int length) {
         const int i = lookup.find(name, length);
@@ -672,7 +679,26 @@ bool Parser::parseFix(GPSModel &fix)
         if (seen & (1ULL << i))
             return false;
         seen |= 1ULL << i;
-        const Member &member = members[size_t(i)];
+        return onMember(table[size_t(i)]);
+    });
+}
+
+template<typename OnEntry> bool Parser::keyedObject(OnEntry onEntry)
+{
+    skipSpace();
+    if (!peek('{'))
+        return skipValue();
+    KeyOrder order;
+    return object([&](const char *name, int length) {
+        if (!order.next(name, length))
+            return false;
+        return onEntry(name, length);
+    });
+}
+
+bool Parser::parseFix(GPSModel &fix)
+{
+    return tableObject(fixMembers(), [&](const Member &member) {
         switch (member.kind) {
         case Kind::Text:
             return text(fix.*RecordFields::fixTexts[member.index].member);
@@ -694,13 +720,7 @@ bool Parser::parseFix(GPSModel &fix)
 
 bool Parser::fixes(QMap<QString, GPSModel> &out)
 {
-    skipSpace();
-    if (!peek('{'))
-        return skipValue();
-    KeyOrder order;
-    return object([&](const char *name, int length) {
-        if (!order.next(name, length))
-            return false;
+    return keyedObject([&](const char *name, int length) {
         skipSpace();
         if (!peek('{'))
             return skipValue();
@@ -715,13 +735,7 @@ bool Parser::fixes(QMap<QString, GPSModel> &out)
 
 bool Parser::samples(QMap<QString, QStringList> &out)
 {
-    skipSpace();
-    if (!peek('{'))
-        return skipValue();
-    KeyOrder order;
-    return object([&](const char *name, int length) {
-        if (!order.next(name, length))
-            return false;
+    return keyedObject([&](const char *name, int length) {
         skipSpace();
         if (!peek('['))
             return skipValue();
@@ -764,17 +778,7 @@ bool Parser::samples(QMap<QString, QStringList> &out)
 
 bool Parser::parseRecord(RecordValues &values)
 {
-    const std::vector<Member> &members = recordMembers();
-    MemberLookup lookup(members);
-    quint64 seen = 0;
-    return object([&](const char *name, int length) {
-        const int i = lookup.find(name, length);
-        if (i < 0)
-            return skipValue();
-        if (seen & (1ULL << i))
-            return false;
-        seen |= 1ULL << i;
-        const Member &member = members[size_t(i)];
+    return tableObject(recordMembers(), [&](const Member &member) {
         switch (member.kind) {
         case Kind::Text:
             return text(values.texts[member.index]);
