@@ -842,34 +842,29 @@ void ZemkoView::on_playButton_clicked()
 
 void ZemkoView::on_nextButton_clicked()
 {
-    const QModelIndexList selected = ui->listRowView->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    const int row = selected.first().row();
-    if (row >= fileModel->rowCount() - 1) {
-        qDebug().noquote() << "需要提示，已经是最后一个了";
-        return;
-    }
-    const QModelIndex next = fileModel->index(row + 1, 0);
-    ui->listRowView->setCurrentIndex(next);
-    ui->listRowView->selectionModel()->select(next, QItemSelectionModel::Select);
-    on_listRowView_clicked(next);
+    stepRow(1);
 }
 
 void ZemkoView::on_previousButton_clicked()
 {
+    stepRow(-1);
+}
+
+void ZemkoView::stepRow(int step)
+{
     const QModelIndexList selected = ui->listRowView->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    const int row = selected.first().row();
-    if (row <= 0) {
-        qDebug().noquote() << "需要提示，已经是第一个了";
+    const int row = selected.first().row() + step;
+    if (row < 0 || row >= fileModel->rowCount()) {
+        qDebug().noquote() << (step > 0 ? "需要提示，已经是最后一个了"
+                                        : "需要提示，已经是第一个了");
         return;
     }
-    const QModelIndex previous = fileModel->index(row - 1, 0);
-    ui->listRowView->setCurrentIndex(previous);
-    ui->listRowView->selectionModel()->select(previous, QItemSelectionModel::Select);
-    on_listRowView_clicked(previous);
+    const QModelIndex index = fileModel->index(row, 0);
+    ui->listRowView->setCurrentIndex(index);
+    ui->listRowView->selectionModel()->select(index, QItemSelectionModel::Select);
+    on_listRowView_clicked(index);
 }
 
 void ZemkoView::on_previousFrameButton_clicked() { }
@@ -877,6 +872,13 @@ void ZemkoView::on_previousFrameButton_clicked() { }
 void ZemkoView::on_nextFrameButton_clicked() { }
 
 // ---- transport pop-ups ----
+
+CustomView *ZemkoView::toolOverlay()
+{
+    auto *overlay = new CustomView(this);
+    overlay->setGeometry(0, 0, width(), height());
+    return overlay;
+}
 
 void ZemkoView::showToolHud(QWidget *hud, QWidget *button, bool centred)
 {
@@ -893,8 +895,7 @@ void ZemkoView::showToolHud(QWidget *hud, QWidget *button, bool centred)
 
 void ZemkoView::on_playSpeedButton_clicked()
 {
-    auto *overlay = new CustomView(this);
-    overlay->setGeometry(0, 0, width(), height());
+    CustomView *overlay = toolOverlay();
     auto *hud = new ToolHud(1, PlaybackRules::speedHudValue(getSpeed()), overlay);
     hud->setFixedSize(50, 120);
     connect(hud, &ToolHud::postChange, this, [this, overlay](int value) {
@@ -912,8 +913,7 @@ void ZemkoView::on_playSpeedButton_clicked()
 
 void ZemkoView::on_soundButton_clicked()
 {
-    auto *overlay = new CustomView(this);
-    overlay->setGeometry(0, 0, width(), height());
+    CustomView *overlay = toolOverlay();
     auto *hud = new ToolHud(0, getVolume(), overlay);
     hud->setFixedSize(ui->soundButton->width(), 120);
     connect(hud, &ToolHud::hudClosed, overlay, &QDialog::close);
@@ -927,8 +927,7 @@ void ZemkoView::on_soundButton_clicked()
 
 void ZemkoView::on_zoomButton_clicked()
 {
-    auto *overlay = new CustomView(this);
-    overlay->setGeometry(0, 0, width(), height());
+    CustomView *overlay = toolOverlay();
     auto *hud = new ToolHud(0, ui->RenderView->zoomLevel(), overlay);
     hud->setFixedSize(ui->zoomButton->width(), 120);
     connect(hud, &ToolHud::hudClosed, this, [this, overlay] {

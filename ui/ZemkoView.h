@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CustomView;
 class FileModel;
 class HudView;
 class ListScrollBar;
@@ -110,7 +111,12 @@ private:
     HudView *showHint(const QString &title, const QString &text, int page, const QString &action);
     void applySplitterStyle(int pos);
     void setFullScreenMode(bool enter);
+    // The full-window overlay a transport pop-up lives in, and its placement
+    // above the button that opened it.
+    CustomView *toolOverlay();
     void showToolHud(QWidget *hud, QWidget *button, bool centred);
+    // Opens the row step rows away from the selected one, if there is one.
+    void stepRow(int step);
     void changePlayMode();
     void stopForRemoval();
     void openingTimedOut();
