@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
         // "Open with" and the command line add files as the add dialog does.
         const QStringList files = PlaylistIntake::mediaFiles(app.arguments().mid(1));
         if (!files.isEmpty())
-            QTimer::singleShot(0, &view, [&view, files] { view.addFiles(files); });
+            QTimer::singleShot(0, &view, [&view, files] { view.openFiles(files); });
         result = app.exec();
     }
     settings.reset();

@@ -20,7 +20,9 @@ packages=(
     # icons rendered from their SVG sources at build time
     librsvg2-bin
     # headless runs
-    xvfb xauth x11-utils libgl1-mesa-dri libx11-dev dbus-daemon
+    xvfb xauth x11-utils libgl1-mesa-dri libx11-dev libxtst-dev dbus-daemon
+    # a window manager for the end-to-end test of full screen
+    openbox
 )
 
 missing=()

@@ -2,6 +2,9 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <memory>
 
 namespace {
 
@@ -72,5 +75,47 @@ void X11Window::requestClose(unsigned long window) const
     event.xclient.data.l[0] = long(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(m_display, window, False, NoEventMask, &event);
+    XFlush(m_display);
+}
+
+QImage X11Window::grab(const QRect &rect) const
+{
+    if (!m_display || rect.isEmpty())
+        return QImage();
+    const auto destroy = [](XImage *image) {
+        XDestroyImage(image);
+    };
+    const std::unique_ptr<XImage, decltype(destroy)> image(
+        XGetImage(m_display, DefaultRootWindow(m_display), rect.x(), rect.y(),
+                  unsigned(rect.width()), unsigned(rect.height()), AllPlanes, ZPixmap),
+        destroy);
+    if (!image)
+        return QImage();
+    QImage result(rect.size(), QImage::Format_RGB32);
+    for (int y = 0; y < rect.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < rect.width(); ++x)
+            line[x] = QRgb(XGetPixel(image.get(), x, y)) | 0xff000000u;
+    }
+    return result;
+}
+
+void X11Window::click(const QPoint &point) const
+{
+    if (!m_display)
+        return;
+    XTestFakeMotionEvent(m_display, -1, point.x(), point.y(), CurrentTime);
+    XTestFakeButtonEvent(m_display, Button1, True, CurrentTime);
+    XTestFakeButtonEvent(m_display, Button1, False, CurrentTime);
+    XFlush(m_display);
+}
+
+void X11Window::pressKey(const char *keysymName) const
+{
+    if (!m_display)
+        return;
+    const KeyCode code = XKeysymToKeycode(m_display, XStringToKeysym(keysymName));
+    XTestFakeKeyEvent(m_display, code, True, CurrentTime);
+    XTestFakeKeyEvent(m_display, code, False, CurrentTime);
     XFlush(m_display);
 }

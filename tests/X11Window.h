@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 
 // Minimal X11 access for end-to-end tests of the real executable: find a
-// top-level window by title and ask it to close the way a window manager does.
+// top-level window by title, look at it, give it input as a user would
+// (through the XTest extension, so events go where the pointer and focus
+// are) and ask it to close the way a window manager does.
 class X11Window
 {
 public:
@@ -19,6 +22,12 @@ public:
     QRect geometry(unsigned long window) const;
     // Sends WM_DELETE_WINDOW, as a window manager's close button does.
     void requestClose(unsigned long window) const;
+    // What the screen shows inside rect (root coordinates).
+    QImage grab(const QRect &rect) const;
+    // Moves the pointer to point (root coordinates) and clicks the left button.
+    void click(const QPoint &point) const;
+    // Presses and releases the key of an X keysym name such as "space".
+    void pressKey(const char *keysymName) const;
 
 private:
     struct _XDisplay *m_display = nullptr;

@@ -100,6 +100,7 @@ private slots:
 
     void formStartsIdle();
     void duplicateRuleAndNotice();
+    void openingListedFilesPlaysThem();
     void addDialogRemembersFolder();
     void playsFirstRowAndSpaceToggles();
     void removingRows();
@@ -190,6 +191,25 @@ void TestZemkoView::duplicateRuleAndNotice()
     window->addFiles({upper, a});
     QCOMPARE(storedRows(), 2);
     QCOMPARE(settingsValue(QStringLiteral("lastOpenPath")), zemko::testRoot());
+}
+
+void TestZemkoView::openingListedFilesPlaysThem()
+{
+    const QString a = makeClip(QStringLiteral("20231201120000_F.mp4"));
+    startPlaying(*window, {a});
+    const int started = log->count(QStringLiteral("开始播放"));
+
+    // The add dialog only tells that the file is listed already.
+    QVERIFY(!window->addFiles({a}));
+    QTest::qWait(1000);
+    QCOMPARE(log->count(QStringLiteral("开始播放")), started);
+
+    // The command line and drops play it all the same, below the notice.
+    closeHuds(*window);
+    window->openFiles({a});
+    QVERIFY(openHud(*window));
+    QTRY_VERIFY_WITH_TIMEOUT(log->count(QStringLiteral("开始播放")) > started, 20000);
+    QCOMPARE(storedRows(), 1);
 }
 
 void TestZemkoView::addDialogRemembersFolder()

@@ -325,7 +325,7 @@ void ZemkoView::dropEvent(QDropEvent *event)
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
-    addFiles(paths);
+    openFiles(paths);
 }
 
 // ---- layout ----
@@ -446,7 +446,13 @@ void ZemkoView::on_addFiles_clicked()
         addFiles(chosen);
 }
 
-void ZemkoView::addFiles(const QStringList &chosen)
+void ZemkoView::openFiles(const QStringList &paths)
+{
+    if (!addFiles(paths))
+        setSelectListViewToRow(0);
+}
+
+bool ZemkoView::addFiles(const QStringList &chosen)
 {
     QStringList paths;
     RecordStore::instance().selectRows(RecordStore::PlaylistTable, 0, {}, {QStringLiteral("time")},
@@ -457,7 +463,7 @@ void ZemkoView::addFiles(const QStringList &chosen)
                                        });
     if (paths.isEmpty()) {
         showHint(tr("addFile_Title"), tr("selectFilesAdded"), 1, QString());
-        return;
+        return false;
     }
     const QDateTime now = QDateTime::currentDateTime();
     settingsValue(QStringLiteral("lastOpenPath"), QFileInfo(paths.first()).absolutePath(), true);
@@ -476,6 +482,7 @@ void ZemkoView::addFiles(const QStringList &chosen)
     fileModel->loadFromStore();
     fileModel->loadNextBatch();
     setSelectListViewToRow(0);
+    return true;
 }
 
 void ZemkoView::stopForRemoval()

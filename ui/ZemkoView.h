@@ -35,9 +35,13 @@ public:
     explicit ZemkoView(QWidget *parent = nullptr);
     ~ZemkoView() override;
 
-    // Adds files exactly as if they were chosen in the add dialog: the
-    // command line and drops onto the window come this way.
-    void addFiles(const QStringList &chosen);
+    // Adds files exactly as if they were chosen in the add dialog; false
+    // when every one was in the list already (the notice is shown then).
+    bool addFiles(const QStringList &chosen);
+    // The command line and drops onto the window: added as from the add
+    // dialog, and the first row plays even when nothing new was added, since
+    // the user asked to see these files.
+    void openFiles(const QStringList &paths);
     // How long channel 0 may take to start before the window gives up.
     static constexpr int kOpenTimeoutMs = 6000;
 
