@@ -155,8 +155,11 @@ void VideoMessage::fromJsonTree(const QByteArray &utf8)
         this->*field.member = object.value(QLatin1String(field.key)).toInt();
     for (const auto &field : recordBools)
         this->*field.member = object.value(QLatin1String(field.key)).toBool();
-    const QJsonValue millis = object.value(durationMKey);
-    durationM = millis.isDouble() ? static_cast<qint64>(millis.toDouble()) : 0;
+    // Casting a double beyond the 64-bit range is undefined; such a number is
+    // no duration anyway.
+    const double millis = object.value(durationMKey).toDouble();
+    durationM
+        = std::isfinite(millis) && std::fabs(millis) < 9.2e18 ? static_cast<qint64>(millis) : 0;
 
     // Members of the wrong type are skipped, so they cannot wipe a stored entry.
     const QJsonObject fixes = object.value(gpsItemsKey).toObject();

@@ -216,6 +216,8 @@ private slots:
     void sameAsReference_data();
     void sameAsReference();
     void takesPrintedRecords();
+    void millisBeyondRange_data();
+    void millisBeyondRange();
     void randomDocuments();
 };
 
@@ -289,6 +291,30 @@ void TestJsonRecordReader::sameAsReference_data()
     QTest::addRow("raw control character") << QByteArray("{\"path\":\"a\tb\"}") << false;
     QTest::addRow("deep unknown value")
         << QByteArray("{\"x\":" + QByteArray(100, '[') + QByteArray(100, ']') + "}") << false;
+}
+
+void TestJsonRecordReader::millisBeyondRange_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<qint64>("millis");
+    QTest::addRow("largest exact")
+        << QByteArray(R"({"durationM":9007199254740992})") << Q_INT64_C(9007199254740992);
+    QTest::addRow("negative") << QByteArray(R"({"durationM":-2.5})") << Q_INT64_C(-2);
+    QTest::addRow("beyond 64 bits") << QByteArray(R"({"durationM":1e19})") << Q_INT64_C(0);
+    QTest::addRow("far below") << QByteArray(R"({"durationM":-1e300})") << Q_INT64_C(0);
+    QTest::addRow("not a number") << QByteArray(R"({"durationM":"1e300"})") << Q_INT64_C(0);
+}
+
+// A stored duration no 64-bit integer can hold reads as none.
+void TestJsonRecordReader::millisBeyondRange()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(qint64, millis);
+    VideoMessage record;
+    record.durationM = 77;
+    record.fromJsonUtf8(document);
+    QCOMPARE(record.durationM, millis);
+    QCOMPARE(compareDecoders(document), QString());
 }
 
 void TestJsonRecordReader::sameAsReference()

@@ -2,6 +2,7 @@
 #include "DbModel.h"
 #include "GpsFixtures.h"
 #include "HudView.h"
+#include "LanguageTable.h"
 #include "LogCapture.h"
 #include "RecordStore.h"
 #include "SettingsValue.h"
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTranslator>
 
 namespace {
 
@@ -115,6 +117,10 @@ private slots:
     void settingsPage();
     void fullScreenAndEscape();
     void closeStoresSize();
+    void formInEnglish_data();
+    void formInEnglish();
+    void messageTexts_data();
+    void messageTexts();
 
 private:
     void startPlaying(TestWindow &window, const QStringList &files);
@@ -522,6 +528,130 @@ void TestZemkoView::closeStoresSize()
                  .toSize(),
              window->size());
     QCOMPARE(log->count(QStringLiteral("手动关闭播放器")), 1);
+}
+
+void TestZemkoView::formInEnglish_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("add") << "addFilesTop"
+                         << "Add Video" << QString();
+    QTest::newRow("list add") << "addFiles"
+                              << "Add Video" << QString();
+    QTest::newRow("snapshot") << "cutImage"
+                              << "Snapshot" << QString();
+    QTest::newRow("switch") << "ChangeRenderView"
+                            << "Switch" << QString();
+    QTest::newRow("settings") << "SetAction"
+                              << "Settings" << QString();
+    QTest::newRow("help") << "HelpAction"
+                          << "Help" << QString();
+    QTest::newRow("remove") << "deleteAllFiles"
+                            << "Remove" << QString();
+    QTest::newRow("save") << "saveButton"
+                          << "Save" << QString();
+    QTest::newRow("no track") << "mapLable"
+                              << "No GPS Data" << QString();
+    QTest::newRow("volume") << "soundButton" << QString() << "Volume";
+    QTest::newRow("zoom") << "zoomButton" << QString() << "Zoom In/Zoom Out";
+    QTest::newRow("speed") << "playSpeedButton"
+                           << "1X"
+                           << "Playback Speed";
+    QTest::newRow("previous") << "previousButton" << QString() << "Previous Video";
+    QTest::newRow("previous frame") << "previousFrameButton" << QString() << "Previous Frame";
+    QTest::newRow("play") << "playButton" << QString() << "Play/Pause";
+    QTest::newRow("next frame") << "nextFrameButton" << QString() << "Next Frame";
+    QTest::newRow("next") << "nextButton" << QString() << "Next Video";
+    QTest::newRow("full screen") << "fullButton" << QString() << "Fullscreen/Exit Fullscreen";
+}
+
+// Switching to English retranslates the running window; the tool tips keep
+// their white rich-text form around the translated word.
+void TestZemkoView::formInEnglish()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    QTranslator english;
+    QVERIFY(english.load(LanguageTable::translationPath(3)));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    auto *widget = window->findChild<QWidget *>(objectName);
+    QVERIFY(widget);
+    const QString shownText = widget->property("text").toString();
+    const QString shownTip = widget->toolTip();
+    const QString title = window->windowTitle();
+    QCoreApplication::removeTranslator(&english);
+
+    QCOMPARE(shownText, text);
+    if (toolTip.isEmpty()) {
+        QVERIFY(shownTip.isEmpty());
+    } else {
+        QVERIFY2(shownTip.contains(QStringLiteral("color:#ffffff;\">") + toolTip + "</span>"),
+                 qPrintable(shownTip));
+    }
+    QCOMPARE(title, QStringLiteral("ZEMKO Player"));
+}
+
+void TestZemkoView::messageTexts_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("chinese");
+    QTest::newRow("add title") << "addFile_Title" << QString() << "Please add files"
+                               << "请添加文件";
+    QTest::newRow("already added")
+        << "selectFilesAdded" << QString() << "The selected file has been added"
+        << "所选文件已添加";
+    QTest::newRow("remove all title") << "delete_All_Files" << QString() << "Delete Files"
+                                      << "删除文件";
+    QTest::newRow("remove all question")
+        << "sure_Delete_All_Files" << QString() << "Do you want to delete all files?"
+        << "确定要删除所有文件吗？";
+    QTest::newRow("remove") << "delete" << QString() << "Remove"
+                            << "删除";
+    QTest::newRow("reminder") << "Tips" << QString() << "Reminder"
+                              << "提示";
+    QTest::newRow("missing file")
+        << "selectFilesRemove_DeleteAllFile" << QString()
+        << "The file may no longer exist. Do you want to delete all files?"
+        << "文件可能已不存在，是否删除所有文件？";
+    QTest::newRow("unplayable") << "playFile_Failed" << QString()
+                                << "This file could not be played."
+                                << "该文件无法播放。";
+    QTest::newRow("map title") << "select_Map"
+                               << "选择地图"
+                               << "Select Map"
+                               << "选择地图";
+    QTest::newRow("map restart") << "selectMap_Need_closePlayer"
+                                 << "切换地图需重启播放器生效"
+                                 << "To make the map change take effect, please restart the player"
+                                 << "切换地图需重启播放器生效";
+    QTest::newRow("ok") << "OK"
+                        << "确定"
+                        << "OK"
+                        << "确定";
+    QTest::newRow("about title") << "ZEMKO_Apbout_Player" << QString() << "About Player"
+                                 << "关于播放器";
+}
+
+// The keys the window passes to tr() resolve in both shipped source
+// languages; a key shown to a user would mean a missing or mistyped entry.
+void TestZemkoView::messageTexts()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, comment);
+    QFETCH(QString, english);
+    QFETCH(QString, chinese);
+    const QByteArray source = key.toUtf8();
+    const QByteArray disambiguation = comment.toUtf8();
+    const char *note = comment.isEmpty() ? nullptr : disambiguation.constData();
+    QTranslator translator;
+    QVERIFY(translator.load(LanguageTable::translationPath(3)));
+    QCOMPARE(translator.translate("ZemkoView", source.constData(), note), english);
+    QVERIFY(translator.load(LanguageTable::translationPath(1)));
+    QCOMPARE(translator.translate("ZemkoView", source.constData(), note), chinese);
 }
 
 ZEMKO_TEST_WEBENGINE_MAIN(TestZemkoView)
