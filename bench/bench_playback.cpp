@@ -4,7 +4,7 @@
 // ffmpeg program for the decoding limit.
 //
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
-//       bench_playback [--seconds N] [--sample S] [--no-ffmpeg] FILE...
+//       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] FILE...
 
 #include "PlayObject.h"
 #include "VideoRender.h"
@@ -106,6 +106,7 @@ int main(int argc, char **argv)
     int seconds = 60;
     int sample = 10;
     bool withFfmpeg = true;
+    QSize viewSize(480, 270);
     QStringList files;
     while (!arguments.isEmpty()) {
         const QString argument = arguments.takeFirst();
@@ -113,14 +114,18 @@ int main(int argc, char **argv)
             seconds = arguments.isEmpty() ? seconds : arguments.takeFirst().toInt();
         else if (argument == QLatin1String("--sample"))
             sample = arguments.isEmpty() ? sample : arguments.takeFirst().toInt();
-        else if (argument == QLatin1String("--no-ffmpeg"))
+        else if (argument == QLatin1String("--view") && !arguments.isEmpty()) {
+            const QStringList parts = arguments.takeFirst().split(QLatin1Char('x'));
+            viewSize = QSize(parts.value(0).toInt(), parts.value(1).toInt()).expandedTo({16, 16});
+        } else if (argument == QLatin1String("--no-ffmpeg"))
             withFfmpeg = false;
         else
             files << argument;
     }
     if (files.isEmpty()) {
         std::fprintf(stderr,
-                     "usage: bench_playback [--seconds N] [--sample S] [--no-ffmpeg] FILE...\n");
+                     "usage: bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] "
+                     "FILE...\n");
         return 2;
     }
     // The channels log every negotiation and event; keep the figures readable.
@@ -137,7 +142,7 @@ int main(int argc, char **argv)
         channel.fps = frameRate(channel.file);
         channel.player = std::make_unique<PlayObject>(nullptr, i, PlayObject::quietVlcArguments());
         channel.view = new VideoRender(&window);
-        channel.view->setMinimumSize(480, 270);
+        channel.view->setFixedSize(viewSize);
         layout->addWidget(channel.view);
         PlayObject *player = channel.player.get();
         QObject::connect(player, &PlayObject::initTexture, channel.view, &VideoRender::initTexture);
@@ -154,7 +159,7 @@ int main(int argc, char **argv)
                              }
                          });
     }
-    window.resize(480 * files.size(), 270);
+    window.resize(viewSize.width() * files.size(), viewSize.height());
     window.show();
 
     const double cpuAtStart = cpuSeconds();

@@ -73,7 +73,10 @@ PlayObject::PlayObject(QObject *parent, int channelIndex, const QStringList &ext
     if (channelIndex == 0)
         arguments << QStringLiteral("--no-snapshot-preview") << QStringLiteral("--no-osd");
     else
-        arguments << QStringLiteral("--no-audio");
+        // One decoder thread each: the other channels run beside the main
+        // one on the same cores, and every frame thread keeps its own
+        // pictures (about 40 MB at 1080p).
+        arguments << QStringLiteral("--no-audio") << QStringLiteral("--avcodec-threads=1");
     arguments << extraVlcArguments;
     std::vector<QByteArray> encoded;
     std::vector<const char *> argv;
@@ -435,17 +438,13 @@ void PlayObject::videoFrameCleanBack(void *opaque)
 
 void *PlayObject::lock_callback(void *opaque, void **p_pixels)
 {
-    PlayObject *channel = self(opaque);
-    QMutexLocker locker(&channel->m_frameMutex);
-    for (int plane = 0; plane < 3; ++plane)
-        p_pixels[plane] = channel->m_planes[plane].data();
-    return nullptr;
+    return self(opaque)->lockFrame(p_pixels);
 }
 
 void PlayObject::unlock_callback(void *opaque, void *id, void *const *p_pixels)
 {
-    Q_UNUSED(id)
-    self(opaque)->deliverFrame(p_pixels);
+    Q_UNUSED(p_pixels)
+    self(opaque)->deliverFrame(id);
 }
 
 void PlayObject::display_callback(void *opaque, void *id)
@@ -454,36 +453,45 @@ void PlayObject::display_callback(void *opaque, void *id)
     Q_UNUSED(id)
 }
 
-// Runs on libvlc's video thread after a picture was decoded into the buffers.
-void PlayObject::deliverFrame(void *const *pixels)
+// Runs on libvlc's video thread before it copies a picture: the picture goes
+// straight into a set nobody else holds. When the GUI thread falls behind
+// there is none, and the picture lands in the scratch planes and is skipped
+// instead of piling up in memory.
+void *PlayObject::lockFrame(void **pixels)
 {
     QMutexLocker locker(&m_frameMutex);
-    if (!pixels || !pixels[0] || !pixels[1] || !pixels[2]) {
-        qWarning().noquote() << "p_pixels points to invalid data!";
-        return;
-    }
-    ++m_framesDecoded;
-    // A set nobody else holds; when the GUI thread falls behind there is
-    // none, and the picture is skipped instead of piling up in memory.
-    std::array<QByteArray, 3> *planes = nullptr;
+    std::array<QByteArray, 3> *set = nullptr;
     for (std::array<QByteArray, 3> &candidate : m_framePool) {
         if (candidate[0].isNull()
             || (candidate[0].isDetached() && candidate[1].isDetached()
                 && candidate[2].isDetached())) {
-            planes = &candidate;
+            set = &candidate;
             break;
         }
     }
-    if (!planes) {
+    for (int plane = 0; plane < 3; ++plane) {
+        QByteArray &buffer = set ? (*set)[size_t(plane)] : m_planes[plane];
+        buffer.resize(m_planes[plane].size());
+        pixels[plane] = buffer.data();
+    }
+    return set;
+}
+
+// Runs on libvlc's video thread after a picture was copied into the set
+// lockFrame handed out.
+void PlayObject::deliverFrame(void *frame)
+{
+    ++m_framesDecoded;
+    auto *set = static_cast<std::array<QByteArray, 3> *>(frame);
+    if (!set) {
         ++m_framesSkipped;
         return;
     }
     VideoDataPSL data;
-    for (int plane = 0; plane < 3; ++plane) {
-        QByteArray &copy = (*planes)[size_t(plane)];
-        copy.resize(m_planes[plane].size());
-        std::memcpy(copy.data(), m_planes[plane].constData(), size_t(copy.size()));
-        data.planes[plane] = copy;
+    {
+        QMutexLocker locker(&m_frameMutex);
+        for (int plane = 0; plane < 3; ++plane)
+            data.planes[plane] = (*set)[size_t(plane)];
     }
     data.width = m_videoWidth;
     data.height = m_videoHeight;

@@ -108,7 +108,8 @@ private:
     void handleEvent(const libvlc_event_t *event);
     unsigned negotiateFormat(char *chroma, unsigned *width, unsigned *height, unsigned *pitches,
                              unsigned *lines);
-    void deliverFrame(void *const *pixels);
+    void *lockFrame(void **pixels);
+    void deliverFrame(void *frame);
     void restartCurrentMedia();
     bool controllable() const;
 
@@ -117,7 +118,8 @@ private:
     SizeProvider m_sizeProvider;
     FolderProvider m_snapshotFolderProvider;
 
-    // Guards the plane buffers between lock and unlock callbacks.
+    // Guards the plane buffers between lock and unlock callbacks. The
+    // planes take the pictures no pool set is free for.
     QMutex m_frameMutex;
     QByteArray m_planes[3];
     std::atomic<int> m_videoWidth {0};
@@ -129,9 +131,10 @@ private:
     std::atomic<int> m_knownHeight {0};
     std::atomic<PlayObjectState> m_lastState {Ready};
 
-    // Plane sets handed to the view, reused once no queued signal and no
-    // view holds them any more: no 3 MB allocation per picture, and at most
-    // this many pictures in flight. Used on libvlc's video thread only.
+    // Plane sets libvlc copies pictures into and the view is handed, reused
+    // once no queued signal and no view holds them any more: one copy and no
+    // 3 MB allocation per picture, and at most this many pictures in flight.
+    // Used on libvlc's video thread only.
     static constexpr int kFramePoolSize = 4;
     std::array<std::array<QByteArray, 3>, kFramePoolSize> m_framePool;
     std::atomic<quint64> m_framesDecoded {0};

@@ -2,7 +2,9 @@
 #include "PlayObject.h"
 #include "TestEnvironment.h"
 
+#include <QCryptographicHash>
 #include <QImage>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,6 +77,7 @@ private slots:
     void snapshotWithoutMediaNeverCallsBack();
     void releaseStopsEveryCallback();
     void destructionWhilePlaying();
+    void heldPicturesAreNeverOverwritten();
 
 private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
@@ -248,8 +251,8 @@ void TestPlayObject::volumeAndMute()
     // software volume and needs no sound server either.
     auto channel = std::make_unique<PlayObject>(
         nullptr, 0,
-        QStringList{QStringLiteral("--quiet"), QStringLiteral("--aout=alsa"),
-                    QStringLiteral("--alsa-audio-device=null")});
+        QStringList {QStringLiteral("--quiet"), QStringLiteral("--aout=alsa"),
+                     QStringLiteral("--alsa-audio-device=null")});
     QSignalSpy state(channel.get(), &PlayObject::stateChanged);
     channel->setMedia(clip(QStringLiteral("long.mp4")));
     QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Playing), 10000);
@@ -361,6 +364,53 @@ void TestPlayObject::destructionWhilePlaying()
         QTest::qWait(100);
         QCOMPARE(delivered, afterTeardown);
     }
+}
+
+// A view that keeps every picture it was handed: libvlc must never write
+// into a buffer it holds, and must not allocate without bound either; the
+// channel skips pictures until a buffer is free again.
+void TestPlayObject::heldPicturesAreNeverOverwritten()
+{
+    struct Held
+    {
+        VideoDataPSL frame;
+        QByteArray digest;
+    };
+    QMutex mutex;
+    QList<Held> held;
+    auto channel = makeChannel();
+    QObject::connect(
+        channel.get(), &PlayObject::updateTexture2D, channel.get(),
+        [&](const VideoDataPSL &frame) {
+            QCryptographicHash hash(QCryptographicHash::Sha1);
+            for (const QByteArray &plane : frame.planes)
+                hash.addData(plane);
+            QMutexLocker locker(&mutex);
+            held.append({frame, hash.result()});
+        },
+        Qt::DirectConnection);
+    channel->setMedia(clip(QStringLiteral("long.mp4")));
+    QTRY_VERIFY_WITH_TIMEOUT(channel->framesSkipped() >= 10, 10000);
+
+    QMutexLocker locker(&mutex);
+    QVERIFY(!held.isEmpty());
+    QVERIFY2(held.size() <= 4, qPrintable(QString::number(held.size())));
+    for (const Held &picture : qAsConst(held)) {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        for (const QByteArray &plane : picture.frame.planes)
+            hash.addData(plane);
+        QCOMPARE(hash.result(), picture.digest);
+    }
+    // Once the view lets go, pictures flow again.
+    held.clear();
+    locker.unlock();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QMutexLocker again(&mutex);
+            return !held.isEmpty();
+        }(),
+        10000);
+    channel->release();
 }
 
 ZEMKO_TEST_GUILESS_MAIN(TestPlayObject)
