@@ -1,3 +1,4 @@
+#include "AllocatorTuning.h"
 #include "AppManager.h"
 #include "FileUtils.h"
 #include "LogToFile.h"
@@ -19,6 +20,7 @@
 
 int main(int argc, char *argv[])
 {
+    releaseLargeBuffersOnFree();
     initZemkoResources();
 
     // The web engine ends the process at start when run as root with its sandbox.

@@ -6,6 +6,7 @@
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
 //       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] FILE...
 
+#include "AllocatorTuning.h"
 #include "PlayObject.h"
 #include "VideoRender.h"
 #include "ZemkoResources.h"
@@ -100,6 +101,7 @@ struct Channel
 
 int main(int argc, char **argv)
 {
+    releaseLargeBuffersOnFree();
     QApplication app(argc, argv);
     initZemkoResources();
     QStringList arguments = app.arguments().mid(1);

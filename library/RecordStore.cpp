@@ -163,6 +163,13 @@ RecordStore::RecordStore(const QString &databasePath, const QString &connectionN
     while (tables.next())
         names << tables.value(0).toString();
     tables.finish();
+    // A stored track is megabytes of text; large pages make reading one a
+    // few dozen page reads instead of hundreds. Only a file without pages
+    // yet takes the size, so existing databases stay as they are.
+    if (names.isEmpty()) {
+        QSqlQuery pageSize(m_database);
+        run(pageSize, QStringLiteral("PRAGMA page_size=65536"));
+    }
     for (const QString &name : qAsConst(names)) {
         QSqlQuery info(m_database);
         QStringList columns;

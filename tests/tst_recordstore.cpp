@@ -78,6 +78,7 @@ private slots:
     void queryOrderOnDisk_data();
     void queryOrderOnDisk();
     void tablesCreatedOnceOnFirstUse();
+    void pageSizeOfNewFilesOnly();
     void insertRefusesUnknownColumnsAndEmptyRows();
     void hostileValuesAreStoredExactly_data();
     void hostileValuesAreStoredExactly();
@@ -204,6 +205,69 @@ void TestRecordStore::tablesCreatedOnceOnFirstUse()
     QCOMPARE(log.count("开始创建表"), 2);
     QCOMPARE(again.cachedColumns("LoadFiles"),
              QStringList({"ID", "fileName", "time", "path", "size", "jsonMessage"}));
+}
+
+namespace {
+
+int pageSize(const QString &path)
+{
+    int size = 0;
+    {
+        QSqlDatabase database
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pages"));
+        database.setDatabaseName(path);
+        if (database.open()) {
+            QSqlQuery query(QStringLiteral("PRAGMA page_size"), database);
+            if (query.next())
+                size = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pages"));
+    return size;
+}
+
+} // namespace
+
+// New files get large pages for the megabyte-sized tracks; a database that
+// already holds tables keeps its layout and its rows.
+void TestRecordStore::pageSizeOfNewFilesOnly()
+{
+    const QString fresh = freshPath();
+    {
+        RecordStore store(fresh, QStringLiteral("pages-new"));
+        QVERIFY(store.ensureTable(RecordStore::PlaylistTable));
+    }
+    QCOMPARE(pageSize(fresh), 65536);
+
+    const QString existing = freshPath();
+    {
+        QSqlDatabase database
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        database.setDatabaseName(existing);
+        QVERIFY(database.open());
+        QSqlQuery query(database);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA page_size=4096")));
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE VideoMessage (fileName TEXT, time TEXT, "
+                                          "path TEXT, jsonMessage TEXT)")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO VideoMessage VALUES "
+                           "('a.MP4', 't', '/card/a.MP4', '{\"path\":\"/card/a.MP4\"}')")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    {
+        RecordStore store(existing, QStringLiteral("pages-old"));
+        bool found = false;
+        QString storedPath;
+        store.selectRecord(RecordStore::RecordTable, 0,
+                           {{QStringLiteral("path"), QStringLiteral("/card/a.MP4")}}, {},
+                           [&](VideoMessage &record, bool isFound) {
+                               found = isFound;
+                               storedPath = record.path;
+                           });
+        QVERIFY(found);
+        QCOMPARE(storedPath, QStringLiteral("/card/a.MP4"));
+    }
+    QCOMPARE(pageSize(existing), 4096);
 }
 
 void TestRecordStore::insertRefusesUnknownColumnsAndEmptyRows()

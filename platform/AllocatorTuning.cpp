@@ -1,0 +1,17 @@
+#include "AllocatorTuning.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+void releaseLargeBuffersOnFree()
+{
+#ifdef __GLIBC__
+    // Every recording opened allocates a new set of pictures of megabytes
+    // each. glibc raises its mapping threshold past such blocks after the
+    // first free and then keeps freed sets in its heaps, where they are
+    // split and rarely given back: memory climbs with every file played.
+    // A fixed threshold keeps them mapped, so a free returns them.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
+}
