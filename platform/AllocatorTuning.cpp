@@ -1,5 +1,8 @@
 #include "AllocatorTuning.h"
 
+// Any C library header tells whether the C library is glibc.
+#include <cstdlib>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

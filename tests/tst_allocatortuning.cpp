@@ -1,0 +1,34 @@
+#include "AllocatorTuning.h"
+#include "TestEnvironment.h"
+
+#include <cstdlib>
+#include <malloc.h>
+
+class TestAllocatorTuning : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freedPicturesStayMapped();
+};
+
+// A picture-sized block freed and allocated again must come from its own
+// mapping, not from the heap where a free would keep it; glibc's default
+// moves the second one into the heap.
+void TestAllocatorTuning::freedPicturesStayMapped()
+{
+    releaseLargeBuffersOnFree();
+    const size_t picture = 3 * 1024 * 1024;
+    void *first = std::malloc(picture);
+    QVERIFY(first);
+    std::free(first);
+    const int mappedBefore = mallinfo2().hblks;
+    void *second = std::malloc(picture);
+    QVERIFY(second);
+    const int mappedWith = mallinfo2().hblks;
+    std::free(second);
+    QCOMPARE(mappedWith, mappedBefore + 1);
+    QCOMPARE(mallinfo2().hblks, mappedBefore);
+}
+
+ZEMKO_TEST_GUILESS_MAIN(TestAllocatorTuning)
+#include "tst_allocatortuning.moc"
