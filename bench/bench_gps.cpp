@@ -44,17 +44,39 @@ double medianMs(const std::function<void()> &work, int count = runs)
     return times.at(times.size() / 2);
 }
 
-double processMs(const QString &program, const QStringList &arguments)
+// The median wall time of a run of the program, or -1 when a run did not
+// start or (where it must succeed) failed: a missing program must not pass
+// for a fast one.
+double processMs(const QString &program, const QStringList &arguments, bool mustSucceed = true)
 {
-    return medianMs(
+    bool failed = false;
+    const double median = medianMs(
         [&] {
             QProcess process;
             process.setStandardOutputFile(QProcess::nullDevice());
             process.setStandardErrorFile(QProcess::nullDevice());
             process.start(program, arguments);
-            process.waitForFinished(-1);
+            failed |= !process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
+                || (mustSucceed && process.exitCode() != 0);
         },
         3);
+    return failed ? -1 : median;
+}
+
+void printProcess(const char *label, double ms)
+{
+    if (ms < 0)
+        std::printf("%s not available or failed\n", label);
+    else
+        std::printf("%s %8.2f ms\n", label, ms);
+}
+
+void printRatio(const char *label, double numerator, double denominator, const char *target)
+{
+    if (numerator < 0 || denominator <= 0)
+        std::printf("%s        - (%s)\n", label, target);
+    else
+        std::printf("%s %8.1f x (%s)\n", label, numerator / denominator, target);
 }
 
 bool makeRecording(const QString &path)
@@ -155,9 +177,10 @@ int main(int argc, char **argv)
 
     const QString probeTool = QStringLiteral(ZEMKO_PROBE_PATH);
     const double zemkoProcess = processMs(probeTool, {path});
-    // Loading Qt and FFmpeg's libraries (some 140 shared objects) with no file:
-    // the floor under the whole-process figure.
-    const double zemkoStart = processMs(probeTool, {});
+    // Loading Qt and FFmpeg's libraries (some 140 shared objects) with no file
+    // (which exits 1 with its usage line): the floor under the whole-process
+    // figure.
+    const double zemkoStart = processMs(probeTool, {}, false);
     const double exiftool = processMs(QStringLiteral("exiftool"),
                                       {QStringLiteral("-ee"), QStringLiteral("-n"), path});
     const double ffprobe
@@ -173,14 +196,14 @@ int main(int argc, char **argv)
     std::printf("plain reads of %d records:             %8.2f ms   walk/plain %.2f (target <= 2)\n",
                 int(offsets.size()), plain, walkOnly / plain);
     std::printf("createVideoForGPSUrl in process:         %8.2f ms\n", whole);
-    std::printf("zemko-probe process:                     %8.2f ms\n", zemkoProcess);
-    std::printf("zemko-probe start-up only (no file):     %8.2f ms\n", zemkoStart);
-    std::printf("exiftool -ee -n process:                 %8.2f ms\n", exiftool);
-    std::printf("ffprobe -show_streams -show_format:      %8.2f ms\n", ffprobe);
-    std::printf("exiftool / in-process extraction:        %8.1f x (target >= 25)\n",
-                exiftool / whole);
-    std::printf("exiftool / zemko-probe process:          %8.1f x (target >= 10)\n",
-                exiftool / zemkoProcess);
-    std::printf("probe vs ffprobe process:                %8.2f (target <= 1)\n", probe / ffprobe);
+    printProcess("zemko-probe process:                    ", zemkoProcess);
+    printProcess("zemko-probe start-up only (no file):    ", zemkoStart);
+    printProcess("exiftool -ee -n process:                ", exiftool);
+    printProcess("ffprobe -show_streams -show_format:     ", ffprobe);
+    printRatio("exiftool / in-process extraction:       ", exiftool, whole, "target >= 25");
+    printRatio("exiftool / zemko-probe process:         ", exiftool, zemkoProcess, "target >= 10");
+    if (ffprobe > 0)
+        std::printf("probe vs ffprobe process:                %8.2f (target <= 1)\n",
+                    probe / ffprobe);
     return 0;
 }

@@ -23,6 +23,8 @@ packages=(
     xvfb xauth x11-utils libgl1-mesa-dri libx11-dev libxtst-dev dbus-daemon
     # a window manager for the end-to-end test of full screen
     openbox
+    # the GPS benchmark's comparison
+    libimage-exiftool-perl
 )
 
 missing=()
