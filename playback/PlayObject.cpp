@@ -487,12 +487,10 @@ void PlayObject::deliverFrame(void *frame)
         ++m_framesSkipped;
         return;
     }
+    // The pool lives on this thread; sharing the set needs no lock.
     VideoDataPSL data;
-    {
-        QMutexLocker locker(&m_frameMutex);
-        for (int plane = 0; plane < 3; ++plane)
-            data.planes[plane] = (*set)[size_t(plane)];
-    }
+    for (int plane = 0; plane < 3; ++plane)
+        data.planes[plane] = (*set)[size_t(plane)];
     data.width = m_videoWidth;
     data.height = m_videoHeight;
     data.fullRange = m_fullRange;
