@@ -1,5 +1,6 @@
 #include "GPSModel.h"
 
+#include "DecimalNumber.h"
 #include "JsonRecordReader.h"
 #include "JsonTextWriter.h"
 #include "MapConversion.h"
@@ -93,7 +94,8 @@ bool GPSModel::isZeroPosition() const
 {
     if (latitude.isEmpty() && longitude.isEmpty())
         return true;
-    const double sum = std::fabs(latitude.toDouble()) + std::fabs(longitude.toDouble());
+    const double sum = std::fabs(DecimalNumber::toDouble(latitude))
+        + std::fabs(DecimalNumber::toDouble(longitude));
     // Also true for NaN, which fails the comparison; infinity is no position either.
     return !(sum > 0) || !std::isfinite(sum);
 }
@@ -102,7 +104,8 @@ QString GPSModel::markerScript(int mapType) const
 {
     if (!status || isZeroPosition())
         return {};
-    const bool inChina = chinaRegionTest(latitude.toDouble(), longitude.toDouble());
+    const bool inChina
+        = chinaRegionTest(DecimalNumber::toDouble(latitude), DecimalNumber::toDouble(longitude));
     const QPair<double, double> point = convertForMap(mapType, latitude, longitude, inChina);
     if (!std::isfinite(point.first) || !std::isfinite(point.second))
         return {};

@@ -68,7 +68,7 @@ void JsonTextWriter::key(const QString &name)
 {
     separate();
     m_text += '"';
-    appendEscaped(name.toUtf8());
+    appendText(name);
     m_text += "\": ";
     m_afterKey = true;
 }
@@ -77,7 +77,7 @@ void JsonTextWriter::value(const QString &text)
 {
     separate();
     m_text += '"';
-    appendEscaped(text.toUtf8());
+    appendText(text);
     m_text += '"';
 }
 
@@ -109,6 +109,11 @@ void JsonTextWriter::value(double number)
     m_text += QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
 }
 
+void JsonTextWriter::reserve(int bytes)
+{
+    m_text.reserve(bytes);
+}
+
 QByteArray JsonTextWriter::take()
 {
     m_text += '\n';
@@ -117,6 +122,26 @@ QByteArray JsonTextWriter::take()
     QByteArray text;
     text.swap(m_text);
     return text;
+}
+
+void JsonTextWriter::appendText(const QString &text)
+{
+    // Nearly every text of a record is plain ASCII: copy it without a UTF-8
+    // conversion of its own.
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    for (const QChar *p = begin; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (c < 0x20 || c > 0x7e || c == u'"' || c == u'\\') {
+            appendEscaped(text.toUtf8());
+            return;
+        }
+    }
+    const int at = m_text.size();
+    m_text.resize(at + text.size());
+    char *out = m_text.data() + at;
+    for (const QChar *p = begin; p != end; ++p)
+        *out++ = static_cast<char>(p->unicode());
 }
 
 void JsonTextWriter::appendEscaped(const QByteArray &utf8)

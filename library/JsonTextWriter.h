@@ -24,6 +24,10 @@ public:
     void value(qint64 number);
     void value(double number);
 
+    // Room for a document of about this many bytes, so a long track is not
+    // copied again and again as it grows.
+    void reserve(int bytes);
+
     // The document text, ending in a line feed like Qt's.
     QByteArray take();
 
@@ -31,6 +35,7 @@ private:
     void separate();
     void indent();
     void close(char bracket);
+    void appendText(const QString &text);
     void appendEscaped(const QByteArray &utf8);
 
     QByteArray m_text;

@@ -1,5 +1,6 @@
 #include "VideoMessage.h"
 
+#include "DecimalNumber.h"
 #include "JsonRecordReader.h"
 #include "JsonTextWriter.h"
 #include "MapConversion.h"
@@ -62,6 +63,11 @@ void VideoMessage::reset()
 
 QString VideoMessage::toJson() const
 {
+    return QString::fromUtf8(toJsonUtf8());
+}
+
+QByteArray VideoMessage::toJsonUtf8() const
+{
     enum Kind { Text, Int, Bool, Millis, AllPosition, Fixes, Samples };
     struct Member
     {
@@ -88,6 +94,8 @@ QString VideoMessage::toJson() const
     }();
 
     JsonTextWriter writer;
+    // A stored fix takes some 530 bytes of text, a G-sensor sample some 95.
+    writer.reserve(4096 + 576 * gpsItems.size() + 128 * gsensorItems.size());
     writer.beginObject();
     for (const Member &member : members) {
         writer.key(member.key);
@@ -129,7 +137,7 @@ QString VideoMessage::toJson() const
         }
     }
     writer.endObject();
-    return QString::fromUtf8(writer.take());
+    return writer.take();
 }
 
 void VideoMessage::fromJson(const QString &text)
@@ -208,8 +216,8 @@ QString VideoMessage::trackScript(int mapType) const
         const QString lat = fixed6(point.first);
         const QString lng = fixed6(point.second);
         if (mapType == 0) {
-            points.append(QJsonObject {{QStringLiteral("lat"), lat.toDouble()},
-                                       {QStringLiteral("lng"), lng.toDouble()}});
+            points.append(QJsonObject {{QStringLiteral("lat"), DecimalNumber::toDouble(lat)},
+                                       {QStringLiteral("lng"), DecimalNumber::toDouble(lng)}});
         } else {
             points.append(QJsonArray {lng, lat});
         }

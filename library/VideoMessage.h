@@ -64,6 +64,8 @@ public:
 
     // Indented JSON document (UTF-8 text), as the record store keeps it.
     QString toJson() const;
+    // The same document as UTF-8 bytes.
+    QByteArray toJsonUtf8() const;
     // Text that is not a JSON object leaves the record unchanged. Missing or
     // wrongly typed members read as empty, 0 or false; track entries are
     // replaced key by key, entries absent from the document stay.

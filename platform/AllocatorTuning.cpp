@@ -18,3 +18,13 @@ void releaseLargeBuffersOnFree()
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
 }
+
+void growHeapInLargeSteps()
+{
+#ifdef __GLIBC__
+    // Without this, each block of 128 KiB or more is a fresh mapping, and
+    // the heap is trimmed after every large free only to grow again.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TOP_PAD, 64 * 1024 * 1024);
+#endif
+}

@@ -1,5 +1,6 @@
 #include "GpsRecordDecoder.h"
 
+#include "DecimalNumber.h"
 #include "DecimalText.h"
 #include "GpsTrackBuilder.h"
 
@@ -131,7 +132,7 @@ GPSModel GpsRecordDecoder::toFix(const GPSInfo_Hisi &r)
         degrees(r.lonDegrees, r.lonMinutes, r.lonSeconds100), fix.ewind);
     fix.latitude = GpsTrackBuilder::getLatOrLon1(
         degrees(r.latDegrees, r.latMinutes, r.latSeconds100), fix.nsind);
-    const double kmh = DecimalText::fixed(r.speedKmh, 3).toDouble();
+    const double kmh = DecimalNumber::toDouble(DecimalText::fixed(r.speedKmh, 3));
     fix.speed = DecimalText::fixed(kmh / knotsPerKmh, 3);
     fix.angle = r.course;
     fix.x = axis(r.gx);

@@ -1,5 +1,6 @@
 #include "GpsTrackBuilder.h"
 
+#include "DecimalNumber.h"
 #include "DecimalText.h"
 #include "ZCChinaLocation.h"
 
@@ -57,10 +58,10 @@ float finiteOrZero(float value)
 
 QString GpsTrackBuilder::getLatOrLon(const QString &latLon, const QString &earth)
 {
-    if (!hasValue(latLon.toDouble()))
+    if (!hasValue(DecimalNumber::toDouble(latLon)))
         return QStringLiteral("0");
     // Each step is rounded to float on purpose: 2232.5 must give 22.541668.
-    const float raw = latLon.toFloat();
+    const float raw = DecimalNumber::toFloat(latLon);
     float a = static_cast<float>(double(raw) / 100);
     const float degrees = std::floor(a);
     const float fraction = static_cast<float>(a - degrees);
@@ -71,7 +72,7 @@ QString GpsTrackBuilder::getLatOrLon(const QString &latLon, const QString &earth
 
 QString GpsTrackBuilder::getLatOrLon1(const QString &latLon, const QString &earth)
 {
-    const double value = latLon.toDouble();
+    const double value = DecimalNumber::toDouble(latLon);
     if (!hasValue(value))
         return QStringLiteral("0");
     return signedDegrees(value, earth);
@@ -84,8 +85,8 @@ QString GpsTrackBuilder::getLatOrLonHaiSi(const QString &, const QString &)
 
 void GpsTrackBuilder::checkLatOrLon(GPSModel &model, const GPSModel &oldModel)
 {
-    const double lat = model.latitude.toDouble();
-    const double lon = model.longitude.toDouble();
+    const double lat = DecimalNumber::toDouble(model.latitude);
+    const double lon = DecimalNumber::toDouble(model.longitude);
     // NaN fails every comparison and is rejected here as well.
     const bool inRange
         = lon >= -180 && lon <= 180 && lat >= -90 && lat <= 90 && lon != 0 && lat != 0;
@@ -98,10 +99,10 @@ void GpsTrackBuilder::checkLatOrLon(GPSModel &model, const GPSModel &oldModel)
     if (oldModel.isZeroPosition())
         return;
     // Magnitudes only: a small step across the equator or the prime meridian passes.
-    const float dLat
-        = static_cast<float>(std::fabs(std::fabs(oldModel.latitude.toDouble()) - std::fabs(lat)));
-    const float dLon
-        = static_cast<float>(std::fabs(std::fabs(oldModel.longitude.toDouble()) - std::fabs(lon)));
+    const float dLat = static_cast<float>(
+        std::fabs(std::fabs(DecimalNumber::toDouble(oldModel.latitude)) - std::fabs(lat)));
+    const float dLon = static_cast<float>(
+        std::fabs(std::fabs(DecimalNumber::toDouble(oldModel.longitude)) - std::fabs(lon)));
     if (dLat < maxJumpDegrees && dLon < maxJumpDegrees)
         return;
     model.status = false;
@@ -124,14 +125,15 @@ void GpsTrackBuilder::createGpsShowData(GPSModel &model)
     if (model.isZeroPosition() || !model.status)
         return;
     if (m_record.gpsItems.isEmpty())
-        m_inChina = chinaRegionTest(model.latitude.toDouble(), model.longitude.toDouble());
+        m_inChina = chinaRegionTest(DecimalNumber::toDouble(model.latitude),
+                                    DecimalNumber::toDouble(model.longitude));
     ++m_validFixCount;
 
-    const double speed = model.speed.toDouble();
+    const double speed = DecimalNumber::toDouble(model.speed);
     if (speed > 0 && speed < speedLimitKnots) {
         m_speedSum = static_cast<int>(m_speedSum + speed);
         ++m_speedCount;
-        if (m_record.maxSpeed.toDouble() < speed)
+        if (DecimalNumber::toDouble(m_record.maxSpeed) < speed)
             m_record.maxSpeed = DecimalText::fixed(speed, 3);
     } else {
         model.speed = QStringLiteral("0");
