@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -20,10 +21,31 @@ float axis(double value)
     return std::fabs(g) > maxAxisG ? 0.0f : g;
 }
 
+// Texts every fix repeats are shared, not built again: a long track has
+// tens of thousands of them.
+constexpr int sharedNumbers = 100;
+
+QString number(qint64 n)
+{
+    static const auto texts = [] {
+        std::array<QString, sharedNumbers> list;
+        for (int i = 0; i < sharedNumbers; ++i)
+            list[i] = QString::number(i);
+        return list;
+    }();
+    return n >= 0 && n < sharedNumbers ? texts[n] : QString::number(n);
+}
+
 // A zero byte is no letter at all.
 QString letter(char c)
 {
-    return c ? QString(QChar::fromLatin1(c)) : QString();
+    static const auto texts = [] {
+        std::array<QString, 256> list;
+        for (int i = 1; i < 256; ++i)
+            list[i] = QString(QChar::fromLatin1(char(i)));
+        return list;
+    }();
+    return texts[static_cast<unsigned char>(c)];
 }
 
 QString nmeaAngle(double value, char hemisphere)
@@ -33,11 +55,11 @@ QString nmeaAngle(double value, char hemisphere)
 
 template<typename Record> void setTimes(GPSModel &fix, const Record &r)
 {
-    fix.hour = QString::number(r.hour);
-    fix.minute = QString::number(r.minute);
-    fix.second = QString::number(r.second);
-    fix.year = QString::number(r.year);
-    fix.month = QString::number(r.month);
+    fix.hour = number(r.hour);
+    fix.minute = number(r.minute);
+    fix.second = number(r.second);
+    fix.year = number(r.year);
+    fix.month = number(r.month);
 }
 
 void setFlags(GPSModel &fix, char status, char nsind, char ewind)
@@ -84,11 +106,11 @@ GPSModel GpsRecordDecoder::fromDoubleLayout(const RMCINFO_R4K8 &r, bool unsigned
 {
     GPSModel fix;
     if (unsignedTime) {
-        fix.hour = QString::number(quint32(r.hour));
-        fix.minute = QString::number(quint32(r.minute));
-        fix.second = QString::number(quint32(r.second));
-        fix.year = QString::number(quint32(r.year));
-        fix.month = QString::number(quint32(r.month));
+        fix.hour = number(quint32(r.hour));
+        fix.minute = number(quint32(r.minute));
+        fix.second = number(quint32(r.second));
+        fix.year = number(quint32(r.year));
+        fix.month = number(quint32(r.month));
     } else {
         setTimes(fix, r);
     }
@@ -122,11 +144,11 @@ GPSModel GpsRecordDecoder::toFix(const GPSInfo_Hisi &r)
         return DecimalText::fixed(value, 6);
     };
     GPSModel fix;
-    fix.year = QString::number(r.year);
-    fix.month = QString::number(r.month);
-    fix.hour = QString::number(r.hour);
-    fix.minute = QString::number(r.minute);
-    fix.second = QString::number(r.second);
+    fix.year = number(r.year);
+    fix.month = number(r.month);
+    fix.hour = number(r.hour);
+    fix.minute = number(r.minute);
+    fix.second = number(r.second);
     setFlags(fix, r.status, r.nsind, r.ewind);
     fix.longitude = GpsTrackBuilder::getLatOrLon1(
         degrees(r.lonDegrees, r.lonMinutes, r.lonSeconds100), fix.ewind);
