@@ -3,6 +3,7 @@
 #include "GLSupport.h"
 #include "GPUProgram.h"
 #include "Model.h"
+#include "RepaintPacer.h"
 #include "Texture2D.h"
 #include "VideoViewport.h"
 
@@ -173,7 +174,7 @@ void VideoRender::updateTexture2D(VideoDataPSL frame)
         m_frameFullRange = frame.fullRange;
         ++m_statistics.taken;
     }
-    update();
+    RepaintPacer::instance()->request(this);
 }
 
 void VideoRender::paintGL()
