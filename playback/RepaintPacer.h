@@ -14,7 +14,7 @@ class RepaintPacer : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int intervalMs = 16;
+    static constexpr int intervalMs = 8;
 
     // The application's pacer; it lives as long as the application object.
     static RepaintPacer *instance();
