@@ -44,23 +44,42 @@ double medianMs(const std::function<void()> &work, int count = runs)
     return times.at(times.size() / 2);
 }
 
-// The median wall time of a run of the program, or -1 when a run did not
-// start or (where it must succeed) failed: a missing program must not pass
-// for a fast one.
-double processMs(const QString &program, const QStringList &arguments, bool mustSucceed = true)
+struct Command
 {
-    bool failed = false;
-    const double median = medianMs(
-        [&] {
+    QString program;
+    QStringList arguments;
+    bool mustSucceed = true;
+};
+
+// The median wall time of each command, or -1 for one that did not start or
+// (where it must succeed) failed: a missing program must not pass for a fast
+// one. The commands take turns, so a machine that slows down for a while
+// slows all of them and their ratios hold.
+QVector<double> processMs(const QVector<Command> &commands, int rounds = 7)
+{
+    QVector<QVector<double>> times(commands.size());
+    QVector<bool> failed(commands.size(), false);
+    for (int round = 0; round < rounds; ++round) {
+        for (int i = 0; i < commands.size(); ++i) {
+            const Command &command = commands.at(i);
             QProcess process;
             process.setStandardOutputFile(QProcess::nullDevice());
             process.setStandardErrorFile(QProcess::nullDevice());
-            process.start(program, arguments);
-            failed |= !process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
-                || (mustSucceed && process.exitCode() != 0);
-        },
-        3);
-    return failed ? -1 : median;
+            QElapsedTimer timer;
+            timer.start();
+            process.start(command.program, command.arguments);
+            failed[i] = failed[i] || !process.waitForFinished(-1)
+                || process.exitStatus() != QProcess::NormalExit
+                || (command.mustSucceed && process.exitCode() != 0);
+            times[i].append(timer.nsecsElapsed() / 1e6);
+        }
+    }
+    QVector<double> medians;
+    for (int i = 0; i < commands.size(); ++i) {
+        std::sort(times[i].begin(), times[i].end());
+        medians.append(failed.at(i) ? -1 : times[i].at(times[i].size() / 2));
+    }
+    return medians;
 }
 
 // Fixes ExifTool decodes from the file: the comparison is fair only when it
@@ -190,17 +209,20 @@ int main(int argc, char **argv)
     });
 
     const QString probeTool = QStringLiteral(ZEMKO_PROBE_PATH);
-    const double zemkoProcess = processMs(probeTool, {path});
-    // Loading Qt and FFmpeg's libraries (some 140 shared objects) with no file
-    // (which exits 1 with its usage line): the floor under the whole-process
-    // figure.
-    const double zemkoStart = processMs(probeTool, {}, false);
-    const double exiftool = processMs(QStringLiteral("exiftool"),
-                                      {QStringLiteral("-ee"), QStringLiteral("-n"), path});
-    const double ffprobe
-        = processMs(QStringLiteral("ffprobe"),
-                    {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_streams"),
-                     QStringLiteral("-show_format"), path});
+    // zemko-probe with no file loads Qt's and FFmpeg's libraries (some 140
+    // shared objects) and exits 1 with its usage line: the floor under the
+    // whole-process figure.
+    const QVector<double> processes = processMs(
+        {{probeTool, {path}},
+         {probeTool, {}, false},
+         {QStringLiteral("exiftool"), {QStringLiteral("-ee"), QStringLiteral("-n"), path}},
+         {QStringLiteral("ffprobe"),
+          {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_streams"),
+           QStringLiteral("-show_format"), path}}});
+    const double zemkoProcess = processes.at(0);
+    const double zemkoStart = processes.at(1);
+    const double exiftool = processes.at(2);
+    const double ffprobe = processes.at(3);
 
     std::printf("fixes in track:                          %d (blocks listed %d)\n", fixes,
                 int(offsets.size()));
