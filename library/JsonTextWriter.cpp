@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <cstring>
 
 void JsonTextWriter::separate()
 {
@@ -13,36 +14,56 @@ void JsonTextWriter::separate()
     if (m_hasMembers.isEmpty())
         return;
     if (m_hasMembers.last())
-        m_text += ",\n";
+        put(",\n", 2);
     m_hasMembers.last() = true;
     indent();
 }
 
 void JsonTextWriter::indent()
 {
-    m_text.append(4 * m_hasMembers.size(), ' ');
+    const int count = 4 * m_hasMembers.size();
+    std::memset(room(count), ' ', size_t(count));
+}
+
+char *JsonTextWriter::room(int count)
+{
+    if (m_used + count > m_text.size())
+        m_text.resize(qMax(2 * m_text.size(), m_used + count + 256));
+    char *at = m_text.data() + m_used;
+    m_used += count;
+    return at;
+}
+
+void JsonTextWriter::put(const char *bytes, int count)
+{
+    std::memcpy(room(count), bytes, size_t(count));
+}
+
+void JsonTextWriter::put(char byte)
+{
+    *room(1) = byte;
 }
 
 void JsonTextWriter::beginObject()
 {
     separate();
-    m_text += "{\n";
+    put("{\n", 2);
     m_hasMembers.append(false);
 }
 
 void JsonTextWriter::beginArray()
 {
     separate();
-    m_text += "[\n";
+    put("[\n", 2);
     m_hasMembers.append(false);
 }
 
 void JsonTextWriter::close(char bracket)
 {
     if (m_hasMembers.takeLast())
-        m_text += '\n';
+        put('\n');
     indent();
-    m_text += bracket;
+    put(bracket);
 }
 
 void JsonTextWriter::endObject()
@@ -58,65 +79,87 @@ void JsonTextWriter::endArray()
 void JsonTextWriter::key(QLatin1String name)
 {
     separate();
-    m_text += '"';
-    m_text.append(name.data(), name.size());
-    m_text += "\": ";
+    put('"');
+    put(name.data(), name.size());
+    put("\": ", 3);
     m_afterKey = true;
 }
 
 void JsonTextWriter::key(const QString &name)
 {
     separate();
-    m_text += '"';
+    put('"');
     appendText(name);
-    m_text += "\": ";
+    put("\": ", 3);
     m_afterKey = true;
 }
 
 void JsonTextWriter::value(const QString &text)
 {
     separate();
-    m_text += '"';
+    put('"');
     appendText(text);
-    m_text += '"';
+    put('"');
 }
 
 void JsonTextWriter::value(bool flag)
 {
     separate();
-    m_text += flag ? "true" : "false";
+    if (flag)
+        put("true", 4);
+    else
+        put("false", 5);
 }
 
 void JsonTextWriter::value(qint64 number)
 {
     separate();
-    m_text += QByteArray::number(number);
+    putInteger(number);
+}
+
+void JsonTextWriter::putInteger(qint64 number)
+{
+    char digits[24];
+    int at = int(sizeof digits);
+    // Works on the magnitude as unsigned, so the lowest value has one too.
+    quint64 magnitude = number < 0 ? 0 - quint64(number) : quint64(number);
+    do {
+        digits[--at] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (number < 0)
+        digits[--at] = '-';
+    put(digits + at, int(sizeof digits) - at);
 }
 
 void JsonTextWriter::value(double number)
 {
     separate();
     if (!std::isfinite(number)) {
-        m_text += "null";
+        put("null", 4);
         return;
     }
     // Qt keeps integral doubles within 2^53 as integers, so -0.0 prints as 0.
     constexpr double exactIntegers = 9007199254740992.0;
     if (std::trunc(number) == number && std::fabs(number) < exactIntegers) {
-        m_text += QByteArray::number(static_cast<qint64>(number));
+        putInteger(static_cast<qint64>(number));
         return;
     }
-    m_text += QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
+    const QByteArray text = QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
+    put(text.constData(), text.size());
 }
 
 void JsonTextWriter::reserve(int bytes)
 {
-    m_text.reserve(bytes);
+    if (bytes > m_text.size())
+        m_text.resize(bytes);
 }
 
 QByteArray JsonTextWriter::take()
 {
-    m_text += '\n';
+    put('\n');
+    m_text.resize(m_used);
+    m_used = 0;
     m_hasMembers.clear();
     m_afterKey = false;
     QByteArray text;
@@ -137,9 +180,7 @@ void JsonTextWriter::appendText(const QString &text)
             return;
         }
     }
-    const int at = m_text.size();
-    m_text.resize(at + text.size());
-    char *out = m_text.data() + at;
+    char *out = room(text.size());
     for (const QChar *p = begin; p != end; ++p)
         *out++ = static_cast<char>(p->unicode());
 }
@@ -155,35 +196,35 @@ void JsonTextWriter::appendEscaped(const QByteArray &utf8)
         const auto byte = static_cast<unsigned char>(*p);
         if (byte >= 0x20 && byte != '"' && byte != '\\')
             continue;
-        m_text.append(run, int(p - run));
+        put(run, int(p - run));
         run = p + 1;
         switch (byte) {
         case '"':
-            m_text += "\\\"";
+            put("\\\"", 2);
             break;
         case '\\':
-            m_text += "\\\\";
+            put("\\\\", 2);
             break;
         case '\b':
-            m_text += "\\b";
+            put("\\b", 2);
             break;
         case '\f':
-            m_text += "\\f";
+            put("\\f", 2);
             break;
         case '\n':
-            m_text += "\\n";
+            put("\\n", 2);
             break;
         case '\r':
-            m_text += "\\r";
+            put("\\r", 2);
             break;
         case '\t':
-            m_text += "\\t";
+            put("\\t", 2);
             break;
         default:
-            m_text += "\\u00";
-            m_text += hex[byte >> 4];
-            m_text += hex[byte & 0xf];
+            put("\\u00", 4);
+            put(hex[byte >> 4]);
+            put(hex[byte & 0xf]);
         }
     }
-    m_text.append(run, int(end - run));
+    put(run, int(end - run));
 }

@@ -35,10 +35,17 @@ private:
     void separate();
     void indent();
     void close(char bracket);
+    // Grows the text by count bytes and returns where they go.
+    char *room(int count);
+    void put(const char *bytes, int count);
+    void put(char byte);
+    void putInteger(qint64 number);
     void appendText(const QString &text);
     void appendEscaped(const QByteArray &utf8);
 
+    // Written bytes; the text beyond them is room for more.
     QByteArray m_text;
+    int m_used = 0;
     // Per open container: whether a member was written yet.
     QVector<bool> m_hasMembers;
     bool m_afterKey = false;
