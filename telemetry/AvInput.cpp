@@ -18,10 +18,15 @@ QString avErrorText(int code)
     return QString::fromUtf8(text);
 }
 
-AvInput openAvInput(const QString &path)
+AvInput openAvInput(const QString &path, AvReading reading)
 {
+    AVDictionary *options = nullptr;
+    if (reading == AvReading::StreamParameters)
+        av_dict_set(&options, "advanced_editlist", "0", 0);
     AVFormatContext *raw = nullptr;
-    const int opened = avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr);
+    const int opened = avformat_open_input(&raw, path.toUtf8().constData(), nullptr, &options);
+    // Options a reader did not take are handed back.
+    av_dict_free(&options);
     if (opened < 0) {
         qDebug().noquote() << "无法打开视频文件" << path << avErrorText(opened);
         return nullptr;

@@ -49,7 +49,7 @@ bool MediaProbe::isProfileHigh(const AVCodecParameters *parameters)
 MediaProbe::Result MediaProbe::probe(const QString &path, VideoMessage &record)
 {
     Result result;
-    const AvInput input = openAvInput(path);
+    const AvInput input = openAvInput(path, AvReading::StreamParameters);
     if (!input)
         return result;
     AVFormatContext *context = input.get();

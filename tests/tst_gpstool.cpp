@@ -5,6 +5,7 @@
 #include "TestEnvironment.h"
 #include "VideoMessage.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -44,6 +45,8 @@ private slots:
     void r4k8NameTest_data();
     void r4k8NameTest();
     void failedProbeKeepsFileFields();
+    void editListsKeepTheMovieDuration_data();
+    void editListsKeepTheMovieDuration();
     void zemkoProbeTool();
 
 private:
@@ -263,6 +266,56 @@ void TestGpsTool::failedProbeKeepsFileFields()
     QVERIFY(!r.time.isEmpty());
     QCOMPARE(r.width, QStringLiteral("0"));
     QVERIFY(r.gpsItems.isEmpty());
+}
+
+void TestGpsTool::editListsKeepTheMovieDuration_data()
+{
+    QTest::addColumn<QStringList>("copyArguments");
+    // ffmpeg writes an edit list for the B-frame delay of every clip; a
+    // stream copy that starts late writes one that trims the start.
+    QTest::addRow("B-frame delay") << QStringList();
+    QTest::addRow("start trimmed") << QStringList {QStringLiteral("-ss"), QStringLiteral("1.5")};
+}
+
+// The probe skips the full edit-list handling; duration and picture must
+// still be what FFmpeg reports with it.
+void TestGpsTool::editListsKeepTheMovieDuration()
+{
+    QFETCH(QStringList, copyArguments);
+    const QString path = file(QStringLiteral("edited.mp4"));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")}
+                     + copyArguments
+                     + QStringList {QStringLiteral("-i"), file(QStringLiteral("base.mp4")),
+                                    QStringLiteral("-c"), QStringLiteral("copy"), path});
+    QVERIFY(ffmpeg.waitForFinished(60000));
+    QCOMPARE(ffmpeg.exitCode(), 0);
+
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                   QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+                   QStringLiteral("format=duration:stream=width,height"), QStringLiteral("-of"),
+                   QStringLiteral("json"), path});
+    QVERIFY(ffprobe.waitForFinished(60000));
+    const QJsonObject reported = QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+    const QJsonObject stream = reported.value(QLatin1String("streams")).toArray().at(0).toObject();
+    const double seconds = reported.value(QLatin1String("format"))
+                               .toObject()
+                               .value(QLatin1String("duration"))
+                               .toString()
+                               .toDouble();
+    QVERIFY(seconds > 0);
+
+    GPSTool tool;
+    tool.createVideoForGPSUrl(path);
+    const VideoMessage &r = *tool.getMessageModel();
+    QCOMPARE(r.durationM, qint64(seconds * 1000));
+    QCOMPARE(r.resolution,
+             QStringLiteral("%1*%2")
+                 .arg(stream.value(QLatin1String("width")).toInt())
+                 .arg(stream.value(QLatin1String("height")).toInt()));
 }
 
 void TestGpsTool::zemkoProbeTool()
