@@ -343,6 +343,14 @@ void TestGpsTool::zemkoProbeTool()
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.first().contains("missing.mp4"));
     QVERIFY(QJsonDocument::fromJson(probe.readAllStandardOutput()).isObject());
+
+    // Output that cannot be written is a failure, not a record printed.
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(QStringLiteral(ZEMKO_PROBE_PATH), {good});
+    QVERIFY(full.waitForFinished(60000));
+    QCOMPARE(full.exitCode(), 1);
+    QVERIFY(full.readAllStandardError().contains("cannot write the record"));
 }
 
 ZEMKO_TEST_GUILESS_MAIN(TestGpsTool)

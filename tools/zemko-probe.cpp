@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -57,11 +59,16 @@ int main(int argc, char **argv)
             tool->createVideoForGPSUrl(path);
             if (tool->routeCode() != GPSTool::RouteNone) {
                 const QByteArray json = tool->getMessageModel()->toJsonUtf8();
-                std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
-                std::fflush(stdout);
-                continue;
+                const size_t size = static_cast<size_t>(json.size());
+                // A full disk must not pass for a record printed.
+                if (std::fwrite(json.constData(), 1, size, stdout) == size
+                    && std::fflush(stdout) == 0)
+                    continue;
+                why = QStringLiteral("cannot write the record: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            } else {
+                why = QStringLiteral("not a media file with a video stream");
             }
-            why = QStringLiteral("not a media file with a video stream");
         }
         std::fprintf(stderr, "zemko-probe: %s: %s\n", argv[i], why.toUtf8().constData());
         status = 1;
