@@ -31,6 +31,12 @@ namespace {
 constexpr int records = 3600;
 constexpr int runs = 5;
 
+double median(QVector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
 double medianMs(const std::function<void()> &work, int count = runs)
 {
     QVector<double> times;
@@ -40,8 +46,7 @@ double medianMs(const std::function<void()> &work, int count = runs)
         work();
         times.append(timer.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    return median(times);
 }
 
 struct Command
@@ -75,10 +80,8 @@ QVector<double> processMs(const QVector<Command> &commands, int rounds = 7)
         }
     }
     QVector<double> medians;
-    for (int i = 0; i < commands.size(); ++i) {
-        std::sort(times[i].begin(), times[i].end());
-        medians.append(failed.at(i) ? -1 : times[i].at(times[i].size() / 2));
-    }
+    for (int i = 0; i < commands.size(); ++i)
+        medians.append(failed.at(i) ? -1 : median(times.at(i)));
     return medians;
 }
 
