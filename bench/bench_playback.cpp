@@ -21,6 +21,7 @@
 #include <QWidget>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -47,6 +48,18 @@ double statusMegabytes(const char *field)
             return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return 0;
+}
+
+// Seconds the hypervisor gave this machine's CPUs to others (the "steal"
+// column of /proc/stat): on a shared host it explains frames shown late
+// that no figure of this process accounts for.
+double stolenSeconds()
+{
+    QFile stat(QStringLiteral("/proc/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = stat.readLine().simplified().split(' ');
+    return fields.value(8).toDouble() / double(sysconf(_SC_CLK_TCK));
 }
 
 double frameRate(const QString &file)
@@ -165,6 +178,7 @@ int main(int argc, char **argv)
     window.show();
 
     const double cpuAtStart = cpuSeconds();
+    const double stolenAtStart = stolenSeconds();
     QElapsedTimer clock;
     clock.start();
     for (Channel &channel : channels)
@@ -183,6 +197,7 @@ int main(int argc, char **argv)
 
     const double elapsed = clock.elapsed() / 1000.0;
     const double cpu = cpuSeconds() - cpuAtStart;
+    const double stolen = stolenSeconds() - stolenAtStart;
     quint64 totalShown = 0;
     std::printf(
         "\nchannel  expected  decoded  skipped  taken  shown  dropped  shown%%  loops  file\n");
@@ -206,6 +221,9 @@ int main(int argc, char **argv)
                 "%.2f ms, peak memory %.1f MB\n",
                 elapsed, cpu, 100.0 * cpu / elapsed,
                 totalShown ? 1000.0 * cpu / double(totalShown) : 0.0, statusMegabytes("VmHWM:"));
+    std::printf("CPU time the host took from this machine: %.1f s (%.0f %% of %ld cores)\n", stolen,
+                100.0 * stolen / (elapsed * double(sysconf(_SC_NPROCESSORS_ONLN))),
+                sysconf(_SC_NPROCESSORS_ONLN));
     for (Channel &channel : channels)
         channel.player->release();
 
