@@ -4,9 +4,14 @@
 // ffmpeg program for the decoding limit.
 //
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
-//       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] FILE...
+//       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg]
+//                      [--compose-only] FILE...
+//
+// --compose-only puts views in that take the frames but draw nothing: the
+// figures then give the floor that composition and frame delivery set.
 
 #include "AllocatorTuning.h"
+#include "ComposeOnlyView.h"
 #include "PlayObject.h"
 #include "VideoRender.h"
 #include "ZemkoResources.h"
@@ -24,6 +29,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -106,7 +112,7 @@ struct Channel
     QString file;
     double fps = 0;
     std::unique_ptr<PlayObject> player;
-    VideoRender *view = nullptr;
+    std::function<VideoRender::Statistics()> statistics;
     int loops = 0;
 };
 
@@ -121,6 +127,7 @@ int main(int argc, char **argv)
     int seconds = 60;
     int sample = 10;
     bool withFfmpeg = true;
+    bool composeOnly = false;
     QSize viewSize(480, 270);
     QStringList files;
     while (!arguments.isEmpty()) {
@@ -134,13 +141,15 @@ int main(int argc, char **argv)
             viewSize = QSize(parts.value(0).toInt(), parts.value(1).toInt()).expandedTo({16, 16});
         } else if (argument == QLatin1String("--no-ffmpeg"))
             withFfmpeg = false;
+        else if (argument == QLatin1String("--compose-only"))
+            composeOnly = true;
         else
             files << argument;
     }
     if (files.isEmpty()) {
         std::fprintf(stderr,
                      "usage: bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] "
-                     "FILE...\n");
+                     "[--compose-only] FILE...\n");
         return 2;
     }
     // The channels log every negotiation and event; keep the figures readable.
@@ -156,15 +165,29 @@ int main(int argc, char **argv)
         channel.file = files.at(i);
         channel.fps = frameRate(channel.file);
         channel.player = std::make_unique<PlayObject>(nullptr, i, PlayObject::quietVlcArguments());
-        channel.view = new VideoRender(&window);
-        channel.view->setFixedSize(viewSize);
-        layout->addWidget(channel.view);
         PlayObject *player = channel.player.get();
-        QObject::connect(player, &PlayObject::initTexture, channel.view, &VideoRender::initTexture);
-        QObject::connect(player, &PlayObject::updateTexture2D, channel.view,
-                         &VideoRender::updateTexture2D);
-        QObject::connect(player, &PlayObject::cleanLayer, channel.view,
-                         &VideoRender::closeTexture2D);
+        QWidget *view = nullptr;
+        if (composeOnly) {
+            auto *blank = new ComposeOnlyView(&window);
+            QObject::connect(player, &PlayObject::updateTexture2D, blank,
+                             &ComposeOnlyView::takeFrame);
+            channel.statistics = [blank] {
+                return blank->statistics();
+            };
+            view = blank;
+        } else {
+            auto *render = new VideoRender(&window);
+            QObject::connect(player, &PlayObject::initTexture, render, &VideoRender::initTexture);
+            QObject::connect(player, &PlayObject::updateTexture2D, render,
+                             &VideoRender::updateTexture2D);
+            QObject::connect(player, &PlayObject::cleanLayer, render, &VideoRender::closeTexture2D);
+            channel.statistics = [render] {
+                return render->statistics();
+            };
+            view = render;
+        }
+        view->setFixedSize(viewSize);
+        layout->addWidget(view);
         // Loop, so runs may be longer than the clips.
         QObject::connect(player, &PlayObject::stateChanged, player,
                          [player, &channel](PlayObjectState state) {
@@ -203,7 +226,7 @@ int main(int argc, char **argv)
         "\nchannel  expected  decoded  skipped  taken  shown  dropped  shown%%  loops  file\n");
     for (size_t i = 0; i < channels.size(); ++i) {
         const Channel &channel = channels[i];
-        const VideoRender::Statistics view = channel.view->statistics();
+        const VideoRender::Statistics view = channel.statistics();
         const double expected = channel.fps * elapsed;
         const quint64 decoded = channel.player->framesDecoded();
         totalShown += view.shown;
