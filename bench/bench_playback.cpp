@@ -5,10 +5,13 @@
 //
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
 //       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg]
-//                      [--compose-only] FILE...
+//                      [--compose-only] [--window WxH] [--native-views] FILE...
 //
 // --compose-only puts views in that take the frames but draw nothing: the
 // figures then give the floor that composition and frame delivery set.
+// --window makes the window larger than its views, as the player's window
+// with its map and gauges is; --native-views gives each view its own native
+// window, so a repaint composes only the view's area.
 
 #include "AllocatorTuning.h"
 #include "ComposeOnlyView.h"
@@ -129,6 +132,8 @@ int main(int argc, char **argv)
     bool withFfmpeg = true;
     bool composeOnly = false;
     QSize viewSize(480, 270);
+    QSize windowSize;
+    bool nativeViews = false;
     QStringList files;
     while (!arguments.isEmpty()) {
         const QString argument = arguments.takeFirst();
@@ -143,13 +148,18 @@ int main(int argc, char **argv)
             withFfmpeg = false;
         else if (argument == QLatin1String("--compose-only"))
             composeOnly = true;
-        else
+        else if (argument == QLatin1String("--native-views"))
+            nativeViews = true;
+        else if (argument == QLatin1String("--window") && !arguments.isEmpty()) {
+            const QStringList parts = arguments.takeFirst().split(QLatin1Char('x'));
+            windowSize = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        } else
             files << argument;
     }
     if (files.isEmpty()) {
         std::fprintf(stderr,
                      "usage: bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] "
-                     "[--compose-only] FILE...\n");
+                     "[--compose-only] [--window WxH] [--native-views] FILE...\n");
         return 2;
     }
     // The channels log every negotiation and event; keep the figures readable.
@@ -187,6 +197,7 @@ int main(int argc, char **argv)
             view = render;
         }
         view->setFixedSize(viewSize);
+        view->setAttribute(Qt::WA_NativeWindow, nativeViews);
         layout->addWidget(view);
         // Loop, so runs may be longer than the clips.
         QObject::connect(player, &PlayObject::stateChanged, player,
@@ -197,7 +208,8 @@ int main(int argc, char **argv)
                              }
                          });
     }
-    window.resize(viewSize.width() * files.size(), viewSize.height());
+    layout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    window.resize(windowSize.expandedTo({viewSize.width() * int(files.size()), viewSize.height()}));
     window.show();
 
     const double cpuAtStart = cpuSeconds();
