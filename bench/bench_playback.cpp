@@ -71,6 +71,13 @@ double stolenSeconds()
     return fields.value(8).toDouble() / double(sysconf(_SC_CLK_TCK));
 }
 
+// "WxH" as a size; parts that are missing or not numbers count 0.
+QSize parseSize(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    return QSize(parts.value(0).toInt(), parts.value(1).toInt());
+}
+
 double frameRate(const QString &file)
 {
     QProcess probe;
@@ -141,19 +148,17 @@ int main(int argc, char **argv)
             seconds = arguments.isEmpty() ? seconds : arguments.takeFirst().toInt();
         else if (argument == QLatin1String("--sample"))
             sample = arguments.isEmpty() ? sample : arguments.takeFirst().toInt();
-        else if (argument == QLatin1String("--view") && !arguments.isEmpty()) {
-            const QStringList parts = arguments.takeFirst().split(QLatin1Char('x'));
-            viewSize = QSize(parts.value(0).toInt(), parts.value(1).toInt()).expandedTo({16, 16});
-        } else if (argument == QLatin1String("--no-ffmpeg"))
+        else if (argument == QLatin1String("--view") && !arguments.isEmpty())
+            viewSize = parseSize(arguments.takeFirst()).expandedTo({16, 16});
+        else if (argument == QLatin1String("--no-ffmpeg"))
             withFfmpeg = false;
         else if (argument == QLatin1String("--compose-only"))
             composeOnly = true;
         else if (argument == QLatin1String("--native-views"))
             nativeViews = true;
-        else if (argument == QLatin1String("--window") && !arguments.isEmpty()) {
-            const QStringList parts = arguments.takeFirst().split(QLatin1Char('x'));
-            windowSize = QSize(parts.value(0).toInt(), parts.value(1).toInt());
-        } else
+        else if (argument == QLatin1String("--window") && !arguments.isEmpty())
+            windowSize = parseSize(arguments.takeFirst());
+        else
             files << argument;
     }
     if (files.isEmpty()) {
@@ -262,9 +267,9 @@ int main(int argc, char **argv)
     // cost per decoded frame tells the work from the lateness.
     std::printf("CPU per decoded frame %.2f ms\n",
                 totalDecoded ? 1000.0 * cpu / double(totalDecoded) : 0.0);
+    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
     std::printf("CPU time the host took from this machine: %.1f s (%.0f %% of %ld cores)\n", stolen,
-                100.0 * stolen / (elapsed * double(sysconf(_SC_NPROCESSORS_ONLN))),
-                sysconf(_SC_NPROCESSORS_ONLN));
+                100.0 * stolen / (elapsed * double(cores)), cores);
     for (Channel &channel : channels)
         channel.player->release();
 
