@@ -5,13 +5,17 @@
 //
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp"
 //       bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg]
-//                      [--compose-only] [--window WxH] [--native-views] FILE...
+//                      [--compose-only] [--window WxH] [--native-views]
+//                      [--vlc-arg ARG]... [--no-views] FILE...
 //
 // --compose-only puts views in that take the frames but draw nothing: the
 // figures then give the floor that composition and frame delivery set.
 // --window makes the window larger than its views, as the player's window
 // with its map and gauges is; --native-views gives each view its own native
-// window, so a repaint composes only the view's area.
+// window, so a repaint composes only the view's area. --vlc-arg adds an
+// argument to every channel's libvlc instance, to try libvlc's options.
+// --no-views counts the frames and lets them go at once: the floor that
+// libvlc and its picture callbacks set without any drawing or composition.
 
 #include "AllocatorTuning.h"
 #include "ComposeOnlyView.h"
@@ -138,9 +142,11 @@ int main(int argc, char **argv)
     int sample = 10;
     bool withFfmpeg = true;
     bool composeOnly = false;
+    bool noViews = false;
     QSize viewSize(480, 270);
     QSize windowSize;
     bool nativeViews = false;
+    QStringList vlcArguments = PlayObject::quietVlcArguments();
     QStringList files;
     while (!arguments.isEmpty()) {
         const QString argument = arguments.takeFirst();
@@ -154,17 +160,22 @@ int main(int argc, char **argv)
             withFfmpeg = false;
         else if (argument == QLatin1String("--compose-only"))
             composeOnly = true;
+        else if (argument == QLatin1String("--no-views"))
+            noViews = true;
         else if (argument == QLatin1String("--native-views"))
             nativeViews = true;
         else if (argument == QLatin1String("--window") && !arguments.isEmpty())
             windowSize = parseSize(arguments.takeFirst());
+        else if (argument == QLatin1String("--vlc-arg") && !arguments.isEmpty())
+            vlcArguments << arguments.takeFirst();
         else
             files << argument;
     }
     if (files.isEmpty()) {
         std::fprintf(stderr,
                      "usage: bench_playback [--seconds N] [--sample S] [--view WxH] [--no-ffmpeg] "
-                     "[--compose-only] [--window WxH] [--native-views] FILE...\n");
+                     "[--compose-only] [--window WxH] [--native-views] [--vlc-arg ARG]... "
+                     "[--no-views] FILE...\n");
         return 2;
     }
     // The channels log every negotiation and event; keep the figures readable.
@@ -179,9 +190,30 @@ int main(int argc, char **argv)
         Channel &channel = channels[size_t(i)];
         channel.file = files.at(i);
         channel.fps = frameRate(channel.file);
-        channel.player = std::make_unique<PlayObject>(nullptr, i, PlayObject::quietVlcArguments());
+        channel.player = std::make_unique<PlayObject>(nullptr, i, vlcArguments);
         PlayObject *player = channel.player.get();
+        // Loop, so runs may be longer than the clips.
+        QObject::connect(player, &PlayObject::stateChanged, player,
+                         [player, &channel](PlayObjectState state) {
+                             if (state == Ended) {
+                                 ++channel.loops;
+                                 player->replay();
+                             }
+                         });
         QWidget *view = nullptr;
+        if (noViews) {
+            auto counted = std::make_shared<VideoRender::Statistics>();
+            QObject::connect(player, &PlayObject::updateTexture2D, &window,
+                             [counted](const VideoDataPSL &) {
+                                 ++counted->offered;
+                                 ++counted->taken;
+                                 ++counted->shown;
+                             });
+            channel.statistics = [counted] {
+                return *counted;
+            };
+            continue;
+        }
         if (composeOnly) {
             auto *blank = new ComposeOnlyView(&window);
             QObject::connect(player, &PlayObject::updateTexture2D, blank,
@@ -204,14 +236,6 @@ int main(int argc, char **argv)
         view->setFixedSize(viewSize);
         view->setAttribute(Qt::WA_NativeWindow, nativeViews);
         layout->addWidget(view);
-        // Loop, so runs may be longer than the clips.
-        QObject::connect(player, &PlayObject::stateChanged, player,
-                         [player, &channel](PlayObjectState state) {
-                             if (state == Ended) {
-                                 ++channel.loops;
-                                 player->replay();
-                             }
-                         });
     }
     layout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     window.resize(windowSize.expandedTo({viewSize.width() * int(files.size()), viewSize.height()}));
