@@ -20,6 +20,7 @@
 #include "AllocatorTuning.h"
 #include "ComposeOnlyView.h"
 #include "PlayObject.h"
+#include "ProcessFigures.h"
 #include "VideoRender.h"
 #include "ZemkoResources.h"
 
@@ -32,7 +33,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -41,46 +41,6 @@
 #include <vector>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// A field of /proc/self/status in MB.
-double statusMegabytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-// Seconds the hypervisor gave this machine's CPUs to others (the "steal"
-// column of /proc/stat): on a shared host it explains frames shown late
-// that no figure of this process accounts for.
-double stolenSeconds()
-{
-    QFile stat(QStringLiteral("/proc/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = stat.readLine().simplified().split(' ');
-    return fields.value(8).toDouble() / double(sysconf(_SC_CLK_TCK));
-}
-
-// "WxH" as a size; parts that are missing or not numbers count 0.
-QSize parseSize(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char('x'));
-    return QSize(parts.value(0).toInt(), parts.value(1).toInt());
-}
 
 double frameRate(const QString &file)
 {
