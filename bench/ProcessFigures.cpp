@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 double cpuSeconds()
 {
     rusage usage {};
@@ -40,4 +42,35 @@ QSize parseSize(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char('x'));
     return QSize(parts.value(0).toInt(), parts.value(1).toInt());
+}
+
+void RunClock::start()
+{
+    m_cpuAtStart = ::cpuSeconds();
+    m_stolenAtStart = stolenSeconds();
+    m_wall.start();
+}
+
+double RunClock::elapsedSeconds() const
+{
+    return double(m_wall.elapsed()) / 1000.0;
+}
+
+double RunClock::cpuSeconds() const
+{
+    return ::cpuSeconds() - m_cpuAtStart;
+}
+
+void RunClock::printSummary(quint64 framesShown) const
+{
+    const double elapsed = elapsedSeconds();
+    const double cpu = cpuSeconds();
+    const double stolen = stolenSeconds() - m_stolenAtStart;
+    std::printf("\nelapsed %.1f s, process CPU %.1f s (%.0f %% of one core), CPU per shown frame "
+                "%.2f ms, peak memory %.1f MB\n",
+                elapsed, cpu, 100.0 * cpu / elapsed,
+                framesShown ? 1000.0 * cpu / double(framesShown) : 0.0, statusMegabytes("VmHWM:"));
+    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
+    std::printf("CPU time the host took from this machine: %.1f s (%.0f %% of %ld cores)\n", stolen,
+                100.0 * stolen / (elapsed * double(cores)), cores);
 }

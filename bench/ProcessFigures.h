@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QSize>
 #include <QString>
 
@@ -15,3 +16,20 @@ double statusMegabytes(const char *field);
 double stolenSeconds();
 // "WxH" as a size; parts that are missing or not numbers count 0.
 QSize parseSize(const QString &text);
+
+// Wall time, process CPU time and host steal of a run, from start() on.
+class RunClock
+{
+public:
+    void start();
+    double elapsedSeconds() const;
+    double cpuSeconds() const;
+    // The run's figures: wall and CPU time, CPU per shown frame, peak memory
+    // and what the host took.
+    void printSummary(quint64 framesShown) const;
+
+private:
+    QElapsedTimer m_wall;
+    double m_cpuAtStart = 0;
+    double m_stolenAtStart = 0;
+};

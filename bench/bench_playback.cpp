@@ -25,7 +25,6 @@
 #include "ZemkoResources.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QProcess>
@@ -33,7 +32,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -201,27 +199,24 @@ int main(int argc, char **argv)
     window.resize(windowSize.expandedTo({viewSize.width() * int(files.size()), viewSize.height()}));
     window.show();
 
-    const double cpuAtStart = cpuSeconds();
-    const double stolenAtStart = stolenSeconds();
-    QElapsedTimer clock;
-    clock.start();
+    RunClock run;
+    run.start();
     for (Channel &channel : channels)
         channel.player->setMedia(channel.file);
 
     std::printf("time_s  rss_mb  cpu_s\n");
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-        std::printf("%6.0f  %6.1f  %5.1f\n", clock.elapsed() / 1000.0, statusMegabytes("VmRSS:"),
-                    cpuSeconds() - cpuAtStart);
+        std::printf("%6.0f  %6.1f  %5.1f\n", run.elapsedSeconds(), statusMegabytes("VmRSS:"),
+                    run.cpuSeconds());
         std::fflush(stdout);
     });
     sampler.start(sample * 1000);
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     app.exec();
 
-    const double elapsed = clock.elapsed() / 1000.0;
-    const double cpu = cpuSeconds() - cpuAtStart;
-    const double stolen = stolenSeconds() - stolenAtStart;
+    const double elapsed = run.elapsedSeconds();
+    const double cpu = run.cpuSeconds();
     quint64 totalShown = 0;
     quint64 totalDecoded = 0;
     std::printf(
@@ -243,17 +238,11 @@ int main(int argc, char **argv)
             expected > 0 ? 100.0 * double(view.shown) / expected : 0.0, channel.loops,
             qPrintable(channel.file));
     }
-    std::printf("\nelapsed %.1f s, process CPU %.1f s (%.0f %% of one core), CPU per shown frame "
-                "%.2f ms, peak memory %.1f MB\n",
-                elapsed, cpu, 100.0 * cpu / elapsed,
-                totalShown ? 1000.0 * cpu / double(totalShown) : 0.0, statusMegabytes("VmHWM:"));
+    run.printSummary(totalShown);
     // Frames decoded but never shown cost their decoding all the same: the
     // cost per decoded frame tells the work from the lateness.
     std::printf("CPU per decoded frame %.2f ms\n",
                 totalDecoded ? 1000.0 * cpu / double(totalDecoded) : 0.0);
-    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
-    std::printf("CPU time the host took from this machine: %.1f s (%.0f %% of %ld cores)\n", stolen,
-                100.0 * stolen / (elapsed * double(cores)), cores);
     for (Channel &channel : channels)
         channel.player->release();
 

@@ -17,12 +17,10 @@
 #include "ZemkoResources.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QTimer>
 #include <QWidget>
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -144,13 +142,12 @@ int main(int argc, char **argv)
     // Each view's frames on a clock of its own, started a fraction of a
     // period after the last one's.
     const double periodMs = 1000.0 / fps;
-    std::vector<QElapsedTimer> clocks(views.size());
     std::vector<qint64> sent(views.size(), 0);
     QTimer feeder;
     feeder.setTimerType(Qt::PreciseTimer);
-    QElapsedTimer clock;
+    RunClock run;
     QObject::connect(&feeder, &QTimer::timeout, [&] {
-        const double now = double(clock.nsecsElapsed()) / 1e6;
+        const double now = run.elapsedSeconds() * 1000.0;
         for (size_t i = 0; i < views.size(); ++i) {
             const double phase = periodMs * double(i) / double(views.size());
             while (phase + double(sent[i]) * periodMs <= now) {
@@ -159,16 +156,11 @@ int main(int argc, char **argv)
             }
         }
     });
-    const double cpuAtStart = cpuSeconds();
-    const double stolenAtStart = stolenSeconds();
-    clock.start();
+    run.start();
     feeder.start(1);
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     app.exec();
 
-    const double elapsed = clock.elapsed() / 1000.0;
-    const double cpu = cpuSeconds() - cpuAtStart;
-    const double stolen = stolenSeconds() - stolenAtStart;
     quint64 totalShown = 0;
     std::printf("view  offered  taken  shown  shown%%\n");
     for (size_t i = 0; i < views.size(); ++i) {
@@ -181,12 +173,6 @@ int main(int argc, char **argv)
                     figures.offered ? 100.0 * double(figures.shown) / double(figures.offered)
                                     : 0.0);
     }
-    std::printf("\nelapsed %.1f s, process CPU %.1f s (%.0f %% of one core), CPU per shown frame "
-                "%.2f ms, peak memory %.1f MB\n",
-                elapsed, cpu, 100.0 * cpu / elapsed,
-                totalShown ? 1000.0 * cpu / double(totalShown) : 0.0, statusMegabytes("VmHWM:"));
-    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
-    std::printf("CPU time the host took from this machine: %.1f s (%.0f %% of %ld cores)\n", stolen,
-                100.0 * stolen / (elapsed * double(cores)), cores);
+    run.printSummary(totalShown);
     return 0;
 }
