@@ -15,6 +15,7 @@ RepaintPacer *RepaintPacer::instance()
 RepaintPacer::RepaintPacer(QObject *parent)
     : QObject(parent)
 {
+    m_clock.start();
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &RepaintPacer::repaintAll);
@@ -24,12 +25,25 @@ void RepaintPacer::request(QWidget *view)
 {
     if (!m_pending.contains(view))
         m_pending.append(view);
-    if (!m_timer.isActive())
-        m_timer.start(intervalMs);
+    // The schedule keys channels by address, which a new view may reuse.
+    connect(view, &QObject::destroyed, this, &RepaintPacer::forget, Qt::UniqueConnection);
+    const qint64 now = m_clock.elapsed();
+    const qint64 due = m_schedule.pictureArrived(static_cast<QObject *>(view), now);
+    if (due <= now)
+        repaintAll();
+    else
+        m_timer.start(int(due - now));
+}
+
+void RepaintPacer::forget(QObject *view)
+{
+    m_schedule.forget(view);
 }
 
 void RepaintPacer::repaintAll()
 {
+    m_timer.stop();
+    m_schedule.repainted();
     const QVector<QPointer<QWidget>> views = std::exchange(m_pending, {});
     for (const QPointer<QWidget> &view : views) {
         if (view)
