@@ -21,6 +21,7 @@
 #include "ComposeOnlyView.h"
 #include "PlayObject.h"
 #include "ProcessFigures.h"
+#include "RepaintCounter.h"
 #include "VideoRender.h"
 #include "ZemkoResources.h"
 
@@ -31,7 +32,6 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
-
 
 #include <cstdio>
 #include <functional>
@@ -197,6 +197,8 @@ int main(int argc, char **argv)
     }
     layout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     window.resize(windowSize.expandedTo({viewSize.width() * int(files.size()), viewSize.height()}));
+    RepaintCounter repaints;
+    window.installEventFilter(&repaints);
     window.show();
 
     RunClock run;
@@ -239,6 +241,7 @@ int main(int argc, char **argv)
             qPrintable(channel.file));
     }
     run.printSummary(totalShown);
+    repaints.print(elapsed);
     // Frames decoded but never shown cost their decoding all the same: the
     // cost per decoded frame tells the work from the lateness.
     std::printf("CPU per decoded frame %.2f ms\n",

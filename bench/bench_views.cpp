@@ -13,6 +13,7 @@
 
 #include "ComposeOnlyView.h"
 #include "ProcessFigures.h"
+#include "RepaintCounter.h"
 #include "VideoRender.h"
 #include "ZemkoResources.h"
 
@@ -20,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QTimer>
 #include <QWidget>
-
 
 #include <cstdio>
 #include <functional>
@@ -137,6 +137,8 @@ int main(int argc, char **argv)
         views.push_back(view);
     }
     window.resize(windowSize.expandedTo({viewSize.width() * viewCount, viewSize.height()}));
+    RepaintCounter repaints;
+    window.installEventFilter(&repaints);
     window.show();
 
     // Each view's frames on a clock of its own, started a fraction of a
@@ -174,5 +176,6 @@ int main(int argc, char **argv)
                                     : 0.0);
     }
     run.printSummary(totalShown);
+    repaints.print(run.elapsedSeconds());
     return 0;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// Counts a window's repaints (install it as the window's event filter):
+// each one composes the whole window.
+class RepaintCounter : public QObject
+{
+public:
+    quint64 count() const { return m_count; }
+    void print(double seconds) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    quint64 m_count = 0;
+};
