@@ -3,7 +3,8 @@
 #include <QObject>
 
 // Counts a window's repaints (install it as the window's event filter):
-// each one composes the whole window.
+// each one composes the whole window. Native child windows repaint on their
+// own and are not counted.
 class RepaintCounter : public QObject
 {
 public:

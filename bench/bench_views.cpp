@@ -141,8 +141,8 @@ int main(int argc, char **argv)
     window.installEventFilter(&repaints);
     window.show();
 
-    // Each view's frames on a clock of its own, started a fraction of a
-    // period after the last one's.
+    // Every view gets a picture per period, each a fraction of a period
+    // after the view before it.
     const double periodMs = 1000.0 / fps;
     std::vector<qint64> sent(views.size(), 0);
     QTimer feeder;
