@@ -25,10 +25,12 @@ void RepaintPacer::request(QWidget *view)
 {
     if (!m_pending.contains(view))
         m_pending.append(view);
+    QObject *key = view;
     // The schedule keys channels by address, which a new view may reuse.
-    connect(view, &QObject::destroyed, this, &RepaintPacer::forget, Qt::UniqueConnection);
+    if (!m_schedule.knows(key))
+        connect(view, &QObject::destroyed, this, &RepaintPacer::forget);
     const qint64 now = m_clock.elapsed();
-    const qint64 due = m_schedule.pictureArrived(static_cast<QObject *>(view), now);
+    const qint64 due = m_schedule.pictureArrived(key, now);
     if (due <= now)
         repaintAll();
     else

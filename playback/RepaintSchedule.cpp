@@ -38,6 +38,12 @@ void RepaintSchedule::repainted()
     m_firstPending = -1;
 }
 
+bool RepaintSchedule::knows(const void *view) const
+{
+    return std::any_of(m_channels.begin(), m_channels.end(),
+                       [view](const Channel &known) { return known.view == view; });
+}
+
 void RepaintSchedule::forget(const void *view)
 {
     m_channels.erase(std::remove_if(m_channels.begin(), m_channels.end(),

@@ -27,6 +27,8 @@ public:
     qint64 pictureArrived(const void *view, qint64 now);
     // The pending views were repainted.
     void repainted();
+    // Whether a picture of view arrived since it was last forgotten.
+    bool knows(const void *view) const;
     // The view is gone; its address may be reused.
     void forget(const void *view);
 
